@@ -1,0 +1,167 @@
+#include "form1.h"
+
+#include "commcontrol.h"
+#include "commerror.h"
+#include "failurepolicy.h"
+#include "modemcommands.h"
+#include "portnumber.h"
+#include "receivelog.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+    , Label1(new QLabel(QStringLiteral("Port:"), this))
+    , txtPort(new QLineEdit(QStringLiteral("5"), this))
+    , Connect(new QPushButton(QStringLiteral("Connect"), this))
+    , Text1(new QPlainTextEdit(QStringLiteral("Text1"), this))
+    , Command1(new QPushButton(QStringLiteral("AT+CMGF=0"), this))
+    , Command2(new QPushButton(QStringLiteral("Command1"), this))
+    , Command3(new QPushButton(QStringLiteral("Command1"), this))
+    , Command4(new QPushButton(QStringLiteral("Command1"), this))
+    , Comm1(new CommControl(this)) {
+    setWindowTitle(QStringLiteral("Form1"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    txtPort->setObjectName(QStringLiteral("txtPort"));
+    Connect->setObjectName(QStringLiteral("Connect"));
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command4->setObjectName(QStringLiteral("Command4"));
+    Comm1->setObjectName(QStringLiteral("Comm1"));
+
+    // Three buttons share one caption; say what each one writes.
+    const std::pair<QPushButton *, const ModemCommand &> commands[] = {
+        {Command1, ModemCommands::selectPduMode},
+        {Command2, ModemCommands::announcePdu},
+        {Command3, ModemCommands::sendTestMessage},
+        {Command4, ModemCommands::textBody},
+    };
+    for (const auto &[button, command] : commands) {
+        button->setToolTip(command.description());
+        button->setAccessibleDescription(command.description());
+    }
+    // The log grows for as long as the window is open; an undo history would double it.
+    Text1->document()->setUndoRedoEnabled(false);
+    Text1->setTabChangesFocus(true);
+    txtPort->installEventFilter(this);
+    describePorts();
+    placeControls();
+
+    setTabOrder(Command1, Text1);
+    setTabOrder(Text1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command4);
+    setTabOrder(Command4, Connect);
+    setTabOrder(Connect, txtPort);
+    Command1->setFocus();
+
+    connect(Connect, &QPushButton::clicked, this,
+            [this] { dispatch([this] { Connect_Click(); }); });
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { dispatch([this] { Command1_Click(); }); });
+    connect(Command2, &QPushButton::clicked, this,
+            [this] { dispatch([this] { Command2_Click(); }); });
+    connect(Command3, &QPushButton::clicked, this,
+            [this] { dispatch([this] { Command3_Click(); }); });
+    connect(Command4, &QPushButton::clicked, this,
+            [this] { dispatch([this] { Command4_Click(); }); });
+    connect(Comm1, &CommControl::OnComm, this, [this] { dispatch([this] { Comm1_OnComm(); }); });
+}
+
+void Form1::closeEvent(QCloseEvent *event) {
+    qint16 cancel = 0;
+    dispatch([&] { Form_Unload(cancel); });
+    event->setAccepted(cancel == 0);
+}
+
+void Form1::Connect_Click() {
+    const qint16 port = portNumberFromText(txtPort->text());
+    Comm1->setCommPort(port);
+    Comm1->setSettings(QStringLiteral("2400,n,8,1"));
+    Comm1->setHandshaking(CommControl::comRTS);
+    Comm1->setRTSEnable(true);
+    Comm1->setDTREnable(true);
+    Comm1->setRThreshold(1);
+    Comm1->setSThreshold(1);
+    Comm1->setInputMode(CommControl::comInputModeBinary);
+    Comm1->setInputLen(0);
+    Comm1->setPortOpen(true);
+}
+
+void Form1::Command1_Click() {
+    Comm1->setOutput(ModemCommands::selectPduMode.bytes());
+}
+
+void Form1::Command2_Click() {
+    Comm1->setOutput(ModemCommands::announcePdu.bytes());
+}
+
+void Form1::Command3_Click() {
+    Comm1->setOutput(ModemCommands::sendTestMessage.bytes());
+}
+
+void Form1::Command4_Click() {
+    Comm1->setOutput(ModemCommands::textBody.bytes());
+}
+
+void Form1::Comm1_OnComm() {
+    if (Comm1->commEvent() != CommControl::comEvReceive)
+        return;
+    const QByteArray received = Comm1->input();
+    ReceiveLog::append(*Text1, received);
+}
+
+void Form1::Form_Unload(qint16 &cancel) {
+    Q_UNUSED(cancel);
+    Comm1->setPortOpen(false);
+}
+
+template<typename Handler> void Form1::dispatch(Handler handler) {
+    try {
+        handler();
+    } catch (const CommError &error) {
+        FailurePolicy::apply(*this, *Comm1, error);
+    }
+}
+
+void Form1::placeControls() {
+    // Positions are in twips, 1440 to the inch, so the window keeps its physical size at any
+    // screen resolution.
+    const auto px = [this](int twips) { return qRound(twips * logicalDpiX() / 1440.0); };
+    const auto place = [&](QWidget *control, int left, int top, int width, int height) {
+        control->setGeometry(px(left), px(top), px(width), px(height));
+    };
+    resize(px(7230), px(5625));
+    place(Label1, 120, 120, 1455, 255);
+    place(txtPort, 120, 480, 1575, 285);
+    place(Connect, 2520, 360, 1335, 615);
+    place(Text1, 120, 1080, 1575, 2055);
+    place(Command1, 2520, 1800, 1335, 615);
+    place(Command2, 2520, 2520, 1335, 615);
+    place(Command3, 2520, 3240, 1335, 615);
+    place(Command4, 2520, 3960, 1335, 615);
+}
+
+void Form1::describePorts() {
+    const QMap<qint16, QString> ports = Comm1->ports();
+    QStringList lines{QStringLiteral("The number of the serial port to open.")};
+    for (auto it = ports.begin(); it != ports.end(); ++it)
+        lines << QStringLiteral("%1 = %2").arg(it.key()).arg(it.value());
+    if (ports.isEmpty())
+        lines << QStringLiteral("No serial ports are present now.");
+    txtPort->setToolTip(lines.join(QLatin1Char('\n')));
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event) {
+    // Devices come and go while the window is open; list the ones there are as the tip shows.
+    if (watched == txtPort && event->type() == QEvent::ToolTip)
+        describePorts();
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+class CommControl;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The one window: the port box, Connect, the four send buttons and the receive log, with the
+// serial port it owns for its whole life.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Connect_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Comm1_OnComm();
+    void Form_Unload(qint16 &cancel);
+
+    // Runs a handler; the only place where a failure in one is caught.
+    template<typename Handler> void dispatch(Handler handler);
+
+    void placeControls();
+    void describePorts();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    QLabel *Label1;
+    QLineEdit *txtPort;
+    QPushButton *Connect;
+    QPlainTextEdit *Text1;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QPushButton *Command4;
+    CommControl *Comm1;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+class QPlainTextEdit;
+
+// The log of what the modem sends, kept as the text of a text box.
+namespace ReceiveLog {
+
+// Every received byte made visible: printable ASCII as itself; a CR LF pair, a lone CR and a
+// lone LF each as one line break; other control bytes as their Unicode control pictures
+// (NUL as U+2400, Ctrl-Z as U+241A, DEL as U+2421); bytes from 0x80 up as their hexadecimal
+// value in angle brackets, U+27E8 E9 U+27E9.
+QString toText(QByteArrayView data);
+
+// Adds one blank and the data, as text, after whatever the log holds now. The view follows the
+// end unless the user has scrolled back.
+void append(QPlainTextEdit &log, QByteArrayView data);
+
+} // namespace ReceiveLog

@@ -1,0 +1,302 @@
+#include "commcontrol.h"
+
+#include "commerror.h"
+#include "portlookup.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+QString listing(const QMap<qint16, QString> &ports) {
+    if (ports.isEmpty())
+        return QStringLiteral("No serial ports are present.");
+    QStringList entries;
+    for (auto it = ports.begin(); it != ports.end(); ++it)
+        entries << QStringLiteral("%1 = %2").arg(it.key()).arg(it.value());
+    return QStringLiteral("Ports now: %1.").arg(entries.join(QLatin1String(", ")));
+}
+
+bool isDeviceLoss(QSerialPort::SerialPortError error) {
+    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+           error == QSerialPort::WriteError;
+}
+
+} // namespace
+
+CommControl::CommControl(QObject *parent)
+    : QObject(parent) {
+    connect(&m_port, &QSerialPort::readyRead, this, [this] {
+        if (m_rThreshold > 0 && m_port.bytesAvailable() >= m_rThreshold)
+            notify(comEvReceive);
+    });
+    connect(&m_port, &QSerialPort::bytesWritten, this, [this] {
+        if (m_sThreshold > 0 && m_port.bytesToWrite() < m_sThreshold)
+            notify(comEvSend);
+    });
+    connect(&m_port, &QSerialPort::errorOccurred, this, &CommControl::portFailed);
+}
+
+CommControl::~CommControl() {
+    close();
+}
+
+void CommControl::setCommPort(qint16 number) {
+    if (m_port.isOpen()) {
+        throw CommError(
+            CommError::PortAlreadyOpen,
+            QStringLiteral("Port %1 (%2) is already open.").arg(m_commPort).arg(device()));
+    }
+    if (number < 1) {
+        throw CommError(
+            CommError::InvalidPortNumber,
+            QStringLiteral("%1 is not a valid port number: ports are numbered from 1. %2")
+                .arg(number)
+                .arg(listing(ports())));
+    }
+    m_commPort = number;
+}
+
+CommControl::LineSettings CommControl::parseSettings(const QString &settings) {
+    const QStringList fields = settings.split(QLatin1Char(','));
+    LineSettings line;
+    bool ok = fields.size() == 4;
+    if (ok) {
+        line.baudRate = fields[0].trimmed().toInt(&ok);
+        ok = ok && line.baudRate > 0;
+    }
+    if (ok) {
+        static const QMap<QString, QSerialPort::Parity> parities{
+            {QStringLiteral("n"), QSerialPort::NoParity},
+            {QStringLiteral("e"), QSerialPort::EvenParity},
+            {QStringLiteral("o"), QSerialPort::OddParity},
+            {QStringLiteral("m"), QSerialPort::MarkParity},
+            {QStringLiteral("s"), QSerialPort::SpaceParity}};
+        static const QMap<QString, QSerialPort::DataBits> dataBits{
+            {QStringLiteral("5"), QSerialPort::Data5},
+            {QStringLiteral("6"), QSerialPort::Data6},
+            {QStringLiteral("7"), QSerialPort::Data7},
+            {QStringLiteral("8"), QSerialPort::Data8}};
+        static const QMap<QString, QSerialPort::StopBits> stopBits{
+            {QStringLiteral("1"), QSerialPort::OneStop},
+            {QStringLiteral("1.5"), QSerialPort::OneAndHalfStop},
+            {QStringLiteral("2"), QSerialPort::TwoStop}};
+        const QString parity = fields[1].trimmed().toLower();
+        const QString data = fields[2].trimmed();
+        const QString stop = fields[3].trimmed();
+        ok = parities.contains(parity) && dataBits.contains(data) && stopBits.contains(stop);
+        line.parity = parities.value(parity);
+        line.dataBits = dataBits.value(data);
+        line.stopBits = stopBits.value(stop);
+    }
+    if (!ok) {
+        throw CommError(CommError::InvalidSettings,
+                        QStringLiteral("\"%1\" are not valid line settings: expected baud, parity "
+                                       "(n, e, o, m, s), data bits (5 to 8) and stop bits (1, 1.5, "
+                                       "2), such as \"2400,n,8,1\".")
+                            .arg(settings));
+    }
+    return line;
+}
+
+void CommControl::setSettings(const QString &settings) {
+    m_line = parseSettings(settings);
+    m_settings = settings;
+    if (m_port.isOpen())
+        applyLineSettings();
+}
+
+void CommControl::setHandshaking(Handshaking handshaking) {
+    m_handshaking = handshaking;
+    if (m_port.isOpen()) {
+        applyLineSettings();
+        applyModemLines();
+    }
+}
+
+void CommControl::setRTSEnable(bool enable) {
+    m_rtsEnable = enable;
+    if (m_port.isOpen())
+        applyModemLines();
+}
+
+void CommControl::setDTREnable(bool enable) {
+    m_dtrEnable = enable;
+    if (m_port.isOpen())
+        applyModemLines();
+}
+
+void CommControl::setPortOpen(bool open) {
+    if (!open) {
+        close();
+        return;
+    }
+    if (m_port.isOpen()) {
+        throw CommError(
+            CommError::PortAlreadyOpen,
+            QStringLiteral("Port %1 (%2) is already open.").arg(m_commPort).arg(device()));
+    }
+    this->open();
+}
+
+void CommControl::setOutput(const QByteArray &data) {
+    requireOpen();
+    if (m_port.write(data) != data.size()) {
+        throw CommError(CommError::WriteFailed,
+                        QStringLiteral("Writing to port %1 (%2) failed: %3.")
+                            .arg(m_commPort)
+                            .arg(device(), m_port.errorString()));
+    }
+}
+
+QByteArray CommControl::input() {
+    requireOpen();
+    return m_inputLen > 0 ? m_port.read(m_inputLen) : m_port.readAll();
+}
+
+void CommControl::mapPort(qint16 number, const QString &device) {
+    m_mappedPorts.insert(number, device);
+}
+
+QMap<qint16, QString> CommControl::ports() const {
+    QMap<qint16, QString> numbering = PortLookup::systemPorts();
+    numbering.insert(m_mappedPorts);
+    return numbering;
+}
+
+QString CommControl::device() const {
+    return m_mappedPorts.contains(m_commPort) ? m_mappedPorts.value(m_commPort)
+                                              : PortLookup::systemPort(m_commPort);
+}
+
+void CommControl::open() {
+    const QString device = this->device();
+    if (device.isEmpty()) {
+        throw CommError(
+            CommError::NoSuchPort,
+            QStringLiteral("There is no port %1. %2").arg(m_commPort).arg(listing(ports())));
+    }
+    m_port.setPortName(device);
+    applyLineSettings();
+    if (!m_port.open(QIODevice::ReadWrite))
+        throwOpenFailure();
+    m_lostDevice.clear();
+    try {
+        applyModemLines();
+    } catch (const CommError &) {
+        close();
+        throw;
+    }
+}
+
+void CommControl::throwOpenFailure() const {
+    const QString device = this->device();
+    const QFileInfo file(device);
+    switch (m_port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        throw CommError(CommError::NoSuchPort,
+                        QStringLiteral("Port %1 names %2, which does not exist (any more). %3")
+                            .arg(m_commPort)
+                            .arg(device, listing(ports())));
+    case QSerialPort::PermissionError:
+        if (!file.exists() || (file.isReadable() && file.isWritable())) {
+            throw CommError(CommError::PortInUse,
+                            QStringLiteral("Port %1 (%2) is in use by another program. Close it "
+                                           "there, or choose another port.")
+                                .arg(m_commPort)
+                                .arg(device));
+        }
+        throw CommError(CommError::PermissionDenied,
+                        QStringLiteral("You may not open port %1 (%2). Ask for access, or add your "
+                                       "user to the group \"%3\" that owns it and log in again.")
+                            .arg(m_commPort)
+                            .arg(device, file.group()));
+    case QSerialPort::UnsupportedOperationError:
+        throw CommError(CommError::SettingRefused,
+                        QStringLiteral("Port %1 (%2) refuses the settings \"%3\": %4.")
+                            .arg(m_commPort)
+                            .arg(device, m_settings, m_port.errorString()));
+    default:
+        throw CommError(CommError::OpenFailed,
+                        QStringLiteral("Port %1 (%2) could not be opened: %3.")
+                            .arg(m_commPort)
+                            .arg(device, m_port.errorString()));
+    }
+}
+
+void CommControl::close() {
+    if (!m_port.isOpen())
+        return;
+    // Under RTS/CTS flow control a modem that holds CTS low would keep what is queued from ever
+    // leaving, and the driver waits for it on close: drop it so that closing never hangs.
+    m_port.clear(QSerialPort::Output);
+    m_port.close();
+}
+
+void CommControl::requireOpen() const {
+    if (m_port.isOpen())
+        return;
+    if (!m_lostDevice.isEmpty()) {
+        throw CommError(
+            CommError::DeviceLost,
+            QStringLiteral("The device %1 behind port %2 went away (unplugged?). Plug it "
+                           "back in and start again.")
+                .arg(m_lostDevice)
+                .arg(m_commPort));
+    }
+    throw CommError(CommError::PortNotOpen,
+                    QStringLiteral("Port %1 is not open. Press Connect first.").arg(m_commPort));
+}
+
+void CommControl::applyLineSettings() {
+    const bool applied =
+        m_port.setBaudRate(m_line.baudRate) && m_port.setParity(m_line.parity) &&
+        m_port.setDataBits(m_line.dataBits) && m_port.setStopBits(m_line.stopBits) &&
+        m_port.setFlowControl(m_handshaking == comRTS       ? QSerialPort::HardwareControl
+                              : m_handshaking == comXOnXoff ? QSerialPort::SoftwareControl
+                                                            : QSerialPort::NoFlowControl);
+    if (!applied) {
+        throw CommError(CommError::SettingRefused,
+                        QStringLiteral("Port %1 (%2) refuses the settings \"%3\": %4.")
+                            .arg(m_commPort)
+                            .arg(device(), m_settings, m_port.errorString()));
+    }
+}
+
+void CommControl::applyModemLines() {
+    // A pseudo-terminal has no modem-control lines; that must not stop it serving as a port.
+    const auto refused = [this](bool done) {
+        if (done || m_port.error() == QSerialPort::UnsupportedOperationError) {
+            m_port.clearError();
+            return false;
+        }
+        return true;
+    };
+    bool failed = refused(m_port.setDataTerminalReady(m_dtrEnable));
+    // Under RTS/CTS flow control the driver raises and lowers RTS itself.
+    if (!failed && m_handshaking != comRTS)
+        failed = refused(m_port.setRequestToSend(m_rtsEnable));
+    if (failed) {
+        throw CommError(CommError::SettingRefused,
+                        QStringLiteral("Port %1 (%2) refuses to set its DTR/RTS lines: %3.")
+                            .arg(m_commPort)
+                            .arg(device(), m_port.errorString()));
+    }
+}
+
+void CommControl::notify(CommEvent event) {
+    const qint16 outer = m_commEvent;
+    m_commEvent = event;
+    emit OnComm();
+    m_commEvent = outer;
+}
+
+void CommControl::portFailed(QSerialPort::SerialPortError error) {
+    if (!isDeviceLoss(error) || !m_port.isOpen())
+        return;
+    // Qt keeps reporting a vanished device as fast as it can until the port is closed, so close
+    // it now; the next use of the port tells the user what happened.
+    m_lostDevice = device();
+    close();
+    notify(comEventDeviceLost);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+// How the number typed in the port box names a device: on Windows port n is COMn; elsewhere
+// the system's serial ports are numbered from 1 in natural name order (ttyACM0, ttyACM1, ...,
+// ttyS0, ..., ttyUSB2, ttyUSB10), and on macOS only the call-out devices (/dev/cu.*) count.
+namespace PortLookup {
+
+// Number -> device path of every serial port the system offers right now.
+QMap<qint16, QString> systemPorts();
+
+// The device behind port `number`, or an empty string when there is none.
+QString systemPort(qint16 number);
+
+} // namespace PortLookup

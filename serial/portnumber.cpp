@@ -1,0 +1,27 @@
+#include "portnumber.h"
+
+#include "commerror.h"
+
+#include <QRegularExpression>
+
+qint16 portNumberFromText(const QString &text) {
+    static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString trimmed = text.trimmed();
+    // The text goes back to the user in the message; a pasted page of it would not fit the box.
+    const QString shown = trimmed.size() > 40 ? trimmed.left(40) + QChar(0x2026) : trimmed;
+    if (!integer.match(trimmed).hasMatch()) {
+        throw CommError(
+            CommError::PortNumberNotNumeric,
+            QStringLiteral("\"%1\" is not a port number. Type a whole number, such as 1.")
+                .arg(shown));
+    }
+    bool ok = false;
+    const qint16 number = trimmed.toShort(&ok);
+    if (!ok) {
+        throw CommError(CommError::PortNumberOutOfRange,
+                        QStringLiteral("Port number %1 is out of range. Port numbers go from 1 "
+                                       "to 32767.")
+                            .arg(shown));
+    }
+    return number;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The port number as typed: surrounding blanks are ignored, a leading + or - is allowed, and the
+// rest must be decimal digits 0-9 forming a value that fits in 16 signed bits. Anything else
+// (a fraction, an exponent, hex, group separators, other scripts' digits) throws CommError.
+qint16 portNumberFromText(const QString &text);
