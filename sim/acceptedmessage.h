@@ -1,0 +1,15 @@
+#pragma once
+
+#include "smssubmit.h"
+
+#include <QByteArray>
+
+// A message the modem took for sending, as tests and the tools built on the modem look at it.
+struct AcceptedMessage {
+    // The <mr> the modem answered with +CMGS.
+    int reference = 0;
+    // Destination, coding and text, whether it came as a PDU or in text mode.
+    SmsSubmit submit;
+    // The hex digits as received in PDU mode; empty for a text mode message.
+    QByteArray pdu;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+// The <err> values of +CMS ERROR (3GPP TS 27.005, 3.2.5), including the TP-Failure-Cause values
+// of TS 23.040 9.2.3.22 that a service centre gives back for a message it refuses.
+enum class CmsError {
+    DataCodingSchemeNotSupported = 144,
+    TpduNotSupported = 176,
+    ValidityPeriodNotSupported = 199,
+    OperationNotAllowed = 302,
+    OperationNotSupported = 303,
+    InvalidPduParameter = 304,
+    InvalidTextParameter = 305,
+};

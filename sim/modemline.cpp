@@ -1,0 +1,71 @@
+#include "modemline.h"
+
+#include "pseudoterminal.h"
+#include "simulatedmodem.h"
+
+#include <QSerialPort>
+
+namespace {
+constexpr int LineRate = 2400;
+}
+
+ModemLine::ModemLine(SimulatedModem *modem, QObject *parent)
+    : QObject(parent)
+    , m_modem(modem) {
+    connect(m_modem, &SimulatedModem::transmit, &m_pacer, &LinePacer::send);
+    connect(&m_pacer, &LinePacer::released, this, &ModemLine::writeLine);
+}
+
+bool ModemLine::openPseudoTerminal() {
+    m_terminal = new PseudoTerminal(this);
+    if (!m_terminal->isOpen()) {
+        m_error = m_terminal->errorString();
+        delete m_terminal;
+        m_terminal = nullptr;
+        return false;
+    }
+    connect(m_terminal, &PseudoTerminal::readyRead, this, &ModemLine::readLine);
+    return true;
+}
+
+bool ModemLine::openDevice(const QString &path) {
+    m_port = new QSerialPort(path, this);
+    m_port->setBaudRate(LineRate);
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        m_error = m_port->errorString();
+        delete m_port;
+        m_port = nullptr;
+        return false;
+    }
+    connect(m_port, &QSerialPort::readyRead, this, &ModemLine::readLine);
+    connect(m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+        if (error == QSerialPort::NoError || !m_port->isOpen())
+            return;
+        // Closing at the first error stops the stream of errors a vanished device causes.
+        const QString reason = m_port->errorString();
+        m_port->close();
+        emit lost(reason);
+    });
+    return true;
+}
+
+QString ModemLine::devicePath() const {
+    if (m_terminal)
+        return m_terminal->devicePath();
+    return m_port ? m_port->portName() : QString();
+}
+
+void ModemLine::setPaced(bool paced) {
+    m_pacer.setBaudRate(paced ? LineRate : 0);
+}
+
+void ModemLine::readLine() {
+    m_modem->receive(m_terminal ? m_terminal->readAll() : m_port->readAll());
+}
+
+void ModemLine::writeLine(const QByteArray &bytes) {
+    if (m_terminal && !m_terminal->write(bytes))
+        emit lost(m_terminal->errorString());
+    else if (m_port && m_port->isOpen())
+        m_port->write(bytes);
+}
