@@ -4,17 +4,34 @@
 #include "portlookup.h"
 
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <QStringList>
 
 namespace {
 
 QString listing(const QMap<qint16, QString> &ports) {
     if (ports.isEmpty())
-        return QStringLiteral("No serial ports are present.");
+        return QStringLiteral("No serial ports are present now: plug the modem in and try again.");
     QStringList entries;
     for (auto it = ports.begin(); it != ports.end(); ++it)
         entries << QStringLiteral("%1 = %2").arg(it.key()).arg(it.value());
-    return QStringLiteral("Ports now: %1.").arg(entries.join(QLatin1String(", ")));
+    return QStringLiteral("Use one of the ports there are now: %1.")
+        .arg(entries.join(QLatin1String(", ")));
+}
+
+QString parityName(QSerialPort::Parity parity) {
+    switch (parity) {
+    case QSerialPort::EvenParity:
+        return QStringLiteral("even parity");
+    case QSerialPort::OddParity:
+        return QStringLiteral("odd parity");
+    case QSerialPort::MarkParity:
+        return QStringLiteral("mark parity");
+    case QSerialPort::SpaceParity:
+        return QStringLiteral("space parity");
+    default:
+        return QStringLiteral("no parity");
+    }
 }
 
 bool isDeviceLoss(QSerialPort::SerialPortError error) {
@@ -143,7 +160,8 @@ void CommControl::setOutput(const QByteArray &data) {
     requireOpen();
     if (m_port.write(data) != data.size()) {
         throw CommError(CommError::WriteFailed,
-                        QStringLiteral("Writing to port %1 (%2) failed: %3.")
+                        QStringLiteral("Writing to port %1 (%2) failed: %3. Check that the device "
+                                       "is still connected and switched on.")
                             .arg(m_commPort)
                             .arg(device(), m_port.errorString()));
     }
@@ -182,6 +200,10 @@ void CommControl::open() {
         throwOpenFailure();
     m_lostDevice.clear();
     try {
+        // A device can ignore a setting it cannot keep while opening (a pty stays at 8 data
+        // bits without a word) and only refuse it when it is set on the open port: set them
+        // again, so that a refusal is seen and named.
+        applyLineSettings();
         applyModemLines();
     } catch (const CommError &) {
         close();
@@ -195,30 +217,46 @@ void CommControl::throwOpenFailure() const {
     switch (m_port.error()) {
     case QSerialPort::DeviceNotFoundError:
         throw CommError(CommError::NoSuchPort,
-                        QStringLiteral("Port %1 names %2, which does not exist (any more). %3")
+                        QStringLiteral("Port %1 names %2, which is not there (any more): the "
+                                       "device may have been unplugged. %3")
                             .arg(m_commPort)
                             .arg(device, listing(ports())));
     case QSerialPort::PermissionError:
+        // Qt reports a lock held by another program as a permission error too; only the
+        // device's own mode tells the two apart. On Windows (no such file) it means in use.
         if (!file.exists() || (file.isReadable() && file.isWritable())) {
             throw CommError(CommError::PortInUse,
-                            QStringLiteral("Port %1 (%2) is in use by another program. Close it "
-                                           "there, or choose another port.")
+                            QStringLiteral("Port %1 (%2) is in use by another program. Close "
+                                           "that program and try again (a modem just plugged in "
+                                           "can be held for a few seconds while the system "
+                                           "probes it), or choose another port.")
                                 .arg(m_commPort)
                                 .arg(device));
         }
+        if (file.permissions().testFlags(QFile::ReadGroup | QFile::WriteGroup)) {
+            throw CommError(
+                CommError::PermissionDenied,
+                QStringLiteral("You may not open port %1 (%2): only members of the group \"%3\" "
+                               "may. Add your user to that group (on Debian: sudo adduser $USER "
+                               "%3), then log out and in again.")
+                    .arg(m_commPort)
+                    .arg(device, file.group()));
+        }
         throw CommError(CommError::PermissionDenied,
-                        QStringLiteral("You may not open port %1 (%2). Ask for access, or add your "
-                                       "user to the group \"%3\" that owns it and log in again.")
+                        QStringLiteral("You may not open port %1 (%2): only its owner \"%3\" may. "
+                                       "Ask the administrator of this computer for access to it.")
                             .arg(m_commPort)
-                            .arg(device, file.group()));
+                            .arg(device, file.owner()));
     case QSerialPort::UnsupportedOperationError:
         throw CommError(CommError::SettingRefused,
-                        QStringLiteral("Port %1 (%2) refuses the settings \"%3\": %4.")
+                        QStringLiteral("Port %1 (%2) refuses the line settings \"%3\": %4. Check "
+                                       "that it is a serial port.")
                             .arg(m_commPort)
                             .arg(device, m_settings, m_port.errorString()));
     default:
         throw CommError(CommError::OpenFailed,
-                        QStringLiteral("Port %1 (%2) could not be opened: %3.")
+                        QStringLiteral("Port %1 (%2) could not be opened: %3. Check that it is a "
+                                       "serial port.")
                             .arg(m_commPort)
                             .arg(device, m_port.errorString()));
     }
@@ -227,6 +265,8 @@ void CommControl::throwOpenFailure() const {
 void CommControl::close() {
     if (!m_port.isOpen())
         return;
+    // A device failing while it is being let go is no news to anyone.
+    const QSignalBlocker quiet(m_port);
     // Under RTS/CTS flow control a modem that holds CTS low would keep what is queued from ever
     // leaving, and the driver waits for it on close: drop it so that closing never hangs.
     m_port.clear(QSerialPort::Output);
@@ -237,51 +277,68 @@ void CommControl::requireOpen() const {
     if (m_port.isOpen())
         return;
     if (!m_lostDevice.isEmpty()) {
-        throw CommError(
-            CommError::DeviceLost,
-            QStringLiteral("The device %1 behind port %2 went away (unplugged?). Plug it "
-                           "back in and start again.")
-                .arg(m_lostDevice)
-                .arg(m_commPort));
+        throw CommError(CommError::DeviceLost,
+                        QStringLiteral("Port %1 (%2) went away while it was open: the device was "
+                                       "unplugged or switched off. Plug it back in, then "
+                                       "connect again.")
+                            .arg(m_commPort)
+                            .arg(m_lostDevice));
     }
     throw CommError(CommError::PortNotOpen,
                     QStringLiteral("Port %1 is not open. Press Connect first.").arg(m_commPort));
 }
 
 void CommControl::applyLineSettings() {
-    const bool applied =
-        m_port.setBaudRate(m_line.baudRate) && m_port.setParity(m_line.parity) &&
-        m_port.setDataBits(m_line.dataBits) && m_port.setStopBits(m_line.stopBits) &&
-        m_port.setFlowControl(m_handshaking == comRTS       ? QSerialPort::HardwareControl
-                              : m_handshaking == comXOnXoff ? QSerialPort::SoftwareControl
-                                                            : QSerialPort::NoFlowControl);
-    if (!applied) {
+    const auto require = [this](bool applied, const QString &setting) {
+        if (applied)
+            return;
         throw CommError(CommError::SettingRefused,
-                        QStringLiteral("Port %1 (%2) refuses the settings \"%3\": %4.")
+                        QStringLiteral("Port %1 (%2) refuses %3 (settings \"%4\"): %5. Check "
+                                       "that it is a serial port whose driver supports that.")
                             .arg(m_commPort)
-                            .arg(device(), m_settings, m_port.errorString()));
+                            .arg(device(), setting, m_settings, m_port.errorString()));
+    };
+    require(m_port.setBaudRate(m_line.baudRate), QStringLiteral("%1 baud").arg(m_line.baudRate));
+    require(m_port.setParity(m_line.parity), parityName(m_line.parity));
+    require(m_port.setDataBits(m_line.dataBits),
+            QStringLiteral("%1 data bits").arg(int(m_line.dataBits)));
+    require(m_port.setStopBits(m_line.stopBits),
+            m_line.stopBits == QSerialPort::OneAndHalfStop
+                ? QStringLiteral("1.5 stop bits")
+                : QStringLiteral("%1 stop bits").arg(int(m_line.stopBits)));
+    switch (m_handshaking) {
+    case comRTS:
+        require(m_port.setFlowControl(QSerialPort::HardwareControl),
+                QStringLiteral("RTS/CTS flow control"));
+        break;
+    case comXOnXoff:
+        require(m_port.setFlowControl(QSerialPort::SoftwareControl),
+                QStringLiteral("XON/XOFF flow control"));
+        break;
+    case comNone:
+        require(m_port.setFlowControl(QSerialPort::NoFlowControl),
+                QStringLiteral("no flow control"));
+        break;
     }
 }
 
 void CommControl::applyModemLines() {
     // A pseudo-terminal has no modem-control lines; that must not stop it serving as a port.
-    const auto refused = [this](bool done) {
-        if (done || m_port.error() == QSerialPort::UnsupportedOperationError) {
+    const auto require = [this](bool applied, const QString &line) {
+        if (applied || m_port.error() == QSerialPort::UnsupportedOperationError) {
             m_port.clearError();
-            return false;
+            return;
         }
-        return true;
-    };
-    bool failed = refused(m_port.setDataTerminalReady(m_dtrEnable));
-    // Under RTS/CTS flow control the driver raises and lowers RTS itself.
-    if (!failed && m_handshaking != comRTS)
-        failed = refused(m_port.setRequestToSend(m_rtsEnable));
-    if (failed) {
         throw CommError(CommError::SettingRefused,
-                        QStringLiteral("Port %1 (%2) refuses to set its DTR/RTS lines: %3.")
+                        QStringLiteral("Port %1 (%2) refuses to set its %3 line: %4. Check that "
+                                       "it is a serial port.")
                             .arg(m_commPort)
-                            .arg(device(), m_port.errorString()));
-    }
+                            .arg(device(), line, m_port.errorString()));
+    };
+    require(m_port.setDataTerminalReady(m_dtrEnable), QStringLiteral("DTR"));
+    // Under RTS/CTS flow control the driver raises and lowers RTS itself.
+    if (m_handshaking != comRTS)
+        require(m_port.setRequestToSend(m_rtsEnable), QStringLiteral("RTS"));
 }
 
 void CommControl::notify(CommEvent event) {
@@ -297,6 +354,6 @@ void CommControl::portFailed(QSerialPort::SerialPortError error) {
     // Qt keeps reporting a vanished device as fast as it can until the port is closed, so close
     // it now; the next use of the port tells the user what happened.
     m_lostDevice = device();
-    close();
+    m_port.close();
     notify(comEventDeviceLost);
 }
