@@ -1,0 +1,122 @@
+#include "autopilot.h"
+
+#include "modemlog.h"
+#include "simulatedmodem.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int AnswerTimeoutMs = 30'000;
+const QString Destination = QStringLiteral("+447700900123");
+const QString Text = QStringLiteral("modempad test");
+
+QString withoutBlanks(QString text) {
+    return text.remove(u' ');
+}
+
+} // namespace
+
+Autopilot::Autopilot(QWidget *window, SimulatedModem *modem, ModemLog *log, QObject *parent)
+    : QObject(parent)
+    , m_window(window)
+    , m_modem(modem)
+    , m_log(log)
+    , m_text(window->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))) {
+    const auto button = [window](const char *name) {
+        return window->findChild<QPushButton *>(QString::fromLatin1(name));
+    };
+    m_steps = {
+        {button("Connect"), {}},
+        {button("Command1"), {QStringLiteral("OK"), QStringLiteral("ERROR")}},
+        {button("Command2"), {QStringLiteral(">"), QStringLiteral("ERROR")}},
+        {button("Command3"), {QStringLiteral("OK"), QStringLiteral("ERROR")}},
+    };
+
+    m_timeout.setSingleShot(true);
+    m_timeout.setInterval(AnswerTimeoutMs);
+    connect(&m_timeout, &QTimer::timeout, this, [this] {
+        fail(QStringLiteral("no answer to %1 within %2 s")
+                 .arg(m_steps.at(m_next - 1).button->objectName())
+                 .arg(AnswerTimeoutMs / 1000));
+    });
+    connect(m_text, &QPlainTextEdit::textChanged, this, &Autopilot::checkLog);
+
+    // A failure shows a modal box that would wait for a user forever.
+    m_boxWatch.setInterval(100);
+    connect(&m_boxWatch, &QTimer::timeout, this, &Autopilot::watchForFailureBox);
+}
+
+void Autopilot::start() {
+    m_boxWatch.start();
+    QTimer::singleShot(0, this, &Autopilot::pressNext);
+}
+
+void Autopilot::pressNext() {
+    const Step &step = m_steps.at(m_next++);
+    m_log->writeLine(QStringLiteral("autopilot: pressing %1").arg(step.button->objectName()));
+    m_seenBefore = answersInLog();
+    step.button->click();
+    if (step.answers.isEmpty())
+        QTimer::singleShot(0, this, &Autopilot::pressNext);
+    else
+        m_timeout.start();
+}
+
+void Autopilot::checkLog() {
+    if (!m_timeout.isActive())
+        return;
+    if (answersInLog() <= m_seenBefore)
+        return;
+    m_timeout.stop();
+    if (m_next < m_steps.size())
+        QTimer::singleShot(0, this, &Autopilot::pressNext);
+    else
+        finish();
+}
+
+void Autopilot::finish() {
+    m_log->writeLine(QStringLiteral("autopilot: the log as the window shows it:"));
+    m_log->writeLine(m_text->toPlainText());
+    const QList<AcceptedMessage> messages = m_modem->acceptedMessages();
+    for (const AcceptedMessage &message : messages)
+        m_log->writeLine(QStringLiteral("autopilot: the modem accepted ") +
+                         ModemLog::describe(message));
+    if (messages.size() != 1)
+        return fail(QStringLiteral("the modem accepted %1 messages, not one").arg(messages.size()));
+    const SmsSubmit &submit = messages.constFirst().submit;
+    if (submit.destination != Destination || submit.text != Text)
+        return fail(QStringLiteral("the message arrived as \"%1\" to %2, not \"%3\" to %4")
+                        .arg(submit.text, submit.destination, Text, Destination));
+    m_log->writeLine(
+        QStringLiteral("autopilot: \"%1\" to %2 arrived intact").arg(Text, Destination));
+    QCoreApplication::exit(0);
+}
+
+void Autopilot::fail(const QString &reason) {
+    m_timeout.stop();
+    m_boxWatch.stop();
+    qCritical("modempad-demo: autopilot failed: %s", qPrintable(reason));
+    QCoreApplication::exit(1);
+}
+
+void Autopilot::watchForFailureBox() {
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box)
+        return;
+    const QString text = box->text();
+    fail(QStringLiteral("ModemPad reported: %1").arg(text.simplified()));
+    box->reject();
+}
+
+int Autopilot::answersInLog() const {
+    const QString log = withoutBlanks(m_text->toPlainText());
+    int count = 0;
+    for (const QString &answer : m_steps.at(m_next - 1).answers)
+        count += int(log.count(answer));
+    return count;
+}

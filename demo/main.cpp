@@ -1,0 +1,124 @@
+#include "autopilot.h"
+#include "commcontrol.h"
+#include "form1.h"
+#include "modemline.h"
+#include "modemlog.h"
+#include "simulatedmodem.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// The port box's initial text, so that Connect reaches the simulated modem untouched.
+constexpr qint16 SimulatedPort = 5;
+
+[[noreturn]] void usageError(const QString &message, const QCommandLineParser &parser) {
+    std::fprintf(stderr, "modempad-demo: %s\n\n%s", qPrintable(message),
+                 qPrintable(parser.helpText()));
+    std::exit(2);
+}
+
+// "N=PATH" from --port; the same number given twice maps to the last path.
+QMap<qint16, QString> portMappings(const QStringList &values, const QCommandLineParser &parser) {
+    static const QRegularExpression Mapping(QStringLiteral("^([0-9]{1,5})=(.+)$"));
+    QMap<qint16, QString> mappings;
+    for (const QString &value : values) {
+        const QRegularExpressionMatch match = Mapping.match(value);
+        const int number = match.captured(1).toInt();
+        if (!match.hasMatch() || number < 1 || number > 32767) {
+            usageError(QStringLiteral("--port takes N=PATH with N from 1 to 32767, as in "
+                                      "--port 7=/dev/pts/4; got \"%1\"")
+                           .arg(value),
+                       parser);
+        }
+        mappings.insert(qint16(number), match.captured(2));
+    }
+    return mappings;
+}
+
+bool hasDisplay() {
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "ModemPad with a simulated GSM modem behind port 5. Prints the modem's side of the "
+        "dialogue. With no display it runs the autopilot."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption autopilot(
+        QStringLiteral("autopilot"),
+        QStringLiteral("Run offscreen, press Connect, Command1, Command2 and Command3, and exit 0 "
+                       "only if the modem accepted the message intact."));
+    const QCommandLineOption paced(QStringLiteral("paced"),
+                                   QStringLiteral("The modem answers at 2400 baud."));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Map port number N to the device PATH; "
+                                                 "repeatable."),
+                                  QStringLiteral("N=PATH"));
+    parser.addOptions({autopilot, paced, port});
+
+    // Whether there is a display decides the platform, which must be set before QApplication
+    // exists; everything else is checked on the arguments QApplication leaves.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const bool autopilotOn =
+        (parser.parse(rawArguments) && parser.isSet(autopilot)) || !hasDisplay();
+    if (autopilotOn)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    if (!parser.parse(QApplication::arguments()))
+        usageError(parser.errorText(), parser);
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        usageError(QStringLiteral("unexpected argument \"%1\"")
+                       .arg(parser.positionalArguments().constFirst()),
+                   parser);
+    const QMap<qint16, QString> mappings = portMappings(parser.values(port), parser);
+
+    QFile output;
+    output.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+
+    SimulatedModem modem;
+    ModemLog log(&modem, &output);
+    ModemLine line(&modem);
+    line.setPaced(parser.isSet(paced));
+    if (!line.openPseudoTerminal()) {
+        qCritical("modempad-demo: no pseudo-terminal for the simulated modem: %s",
+                  qPrintable(line.errorString()));
+        return 1;
+    }
+    log.writeLine(QStringLiteral("simulated modem on port %1 = %2")
+                      .arg(SimulatedPort)
+                      .arg(line.devicePath()));
+
+    Form1 form;
+    auto *comm = form.findChild<CommControl *>(QStringLiteral("Comm1"));
+    comm->mapPort(SimulatedPort, line.devicePath());
+    for (auto it = mappings.begin(); it != mappings.end(); ++it)
+        comm->mapPort(it.key(), it.value());
+    form.show();
+
+    Autopilot pilot(&form, &modem, &log);
+    if (autopilotOn) {
+        if (!parser.isSet(autopilot))
+            log.writeLine(QStringLiteral("no display: the autopilot runs the window offscreen"));
+        pilot.start();
+    }
+    return app.exec();
+}
