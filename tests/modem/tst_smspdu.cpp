@@ -1,0 +1,138 @@
+#include "modemcommands.h"
+#include "smspdu.h"
+
+#include <QTest>
+
+namespace {
+
+QString hex(const SmsPdu::Octets &octets) {
+    return QString::fromLatin1(octets.hex().data(), qsizetype(octets.hex().size()));
+}
+
+// Reads septets back out of packed user data the long way, bit by bit, so that the check does
+// not share the encoder's arithmetic.
+QString unpackGsm7(const QByteArray &octets, int septets) {
+    QString text;
+    for (int s = 0; s < septets; ++s) {
+        int value = 0;
+        for (int bit = 0; bit < 7; ++bit) {
+            const int at = s * 7 + bit;
+            if (octets[at / 8] & (1 << (at % 8)))
+                value |= 1 << bit;
+        }
+        text += QChar(value);
+    }
+    return text;
+}
+
+} // namespace
+
+class TestSmsPdu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void packing_data();
+    void packing();
+    void semiOctets_data();
+    void semiOctets();
+    void submit_data();
+    void submit();
+    void testMessageFields();
+};
+
+void TestSmsPdu::packing_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("septets");
+    QTest::addColumn<QString>("packed");
+
+    QTest::newRow("hellohello") << "hellohello" << 10 << "E8329BFD4697D9EC37";
+    QTest::newRow("hello") << "hello" << 5 << "E8329BFD06";
+    QTest::newRow("seven fill whole octets") << "1234567" << 7 << "31D98C56B3DD00";
+    QTest::newRow("eight fill seven octets") << "12345678" << 8 << "31D98C56B3DD70";
+    QTest::newRow("extension table") << "[]" << 4 << "1BDEC607";
+    QTest::newRow("empty") << "" << 0 << "";
+}
+
+void TestSmsPdu::packing() {
+    QFETCH(QString, text);
+    QFETCH(int, septets);
+    QFETCH(QString, packed);
+
+    const std::string ascii = text.toStdString();
+    QCOMPARE(int(SmsPdu::septetCount(ascii)), septets);
+    QCOMPARE(hex(SmsPdu::packGsm7(ascii)), packed);
+}
+
+void TestSmsPdu::semiOctets_data() {
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<QString>("octets");
+
+    QTest::newRow("odd count padded with F") << "19037029920"
+                                             << "9130079229F0";
+    QTest::newRow("even count") << "46708251358"
+                                << "6407281553F8";
+    QTest::newRow("twelve digits") << "447700900123"
+                                   << "447700091032";
+}
+
+void TestSmsPdu::semiOctets() {
+    QFETCH(QString, digits);
+    QFETCH(QString, octets);
+    QCOMPARE(hex(SmsPdu::semiOctets(digits.toStdString())), octets);
+}
+
+void TestSmsPdu::submit_data() {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("pdu");
+    QTest::addColumn<int>("tpduLength");
+
+    QTest::newRow("published vector") << "46708251358"
+                                      << "hellohello"
+                                      << "0001000B916407281553F800000AE8329BFD4697D9EC37" << 22;
+}
+
+void TestSmsPdu::submit() {
+    QFETCH(QString, number);
+    QFETCH(QString, text);
+    QFETCH(QString, pdu);
+    QFETCH(int, tpduLength);
+
+    const SmsPdu::Octets octets = SmsPdu::submit(number.toStdString(), text.toStdString());
+    QCOMPARE(hex(octets), pdu);
+    QCOMPARE(int(SmsPdu::tpduLength(octets)), tpduLength);
+}
+
+void TestSmsPdu::testMessageFields() {
+    const QByteArray written = ModemCommands::sendTestMessage.bytes();
+    QCOMPARE(written.size(), 53);
+    QCOMPARE(written.back(), '\x1A');
+    const QByteArray digits = written.chopped(1);
+    for (char c : digits)
+        QVERIFY2(QByteArrayView("0123456789ABCDEF").contains(c), digits.constData());
+    const QByteArray pdu = QByteArray::fromHex(digits);
+    QCOMPARE(pdu.size(), 26);
+
+    QCOMPARE(quint8(pdu[0]), quint8(0x00)); // the modem's own service centre
+    QCOMPARE(quint8(pdu[1]), quint8(0x01)); // SMS-SUBMIT, no validity period, nothing else
+    QCOMPARE(quint8(pdu[2]), quint8(0x00)); // message reference
+    QCOMPARE(quint8(pdu[3]), quint8(12));   // destination digits
+    QCOMPARE(quint8(pdu[4]), quint8(0x91)); // international, telephone numbering plan
+    QString destination;
+    for (int i = 5; i < 11; ++i)
+        destination += QString::number(pdu[i] & 0x0F) + QString::number((pdu[i] >> 4) & 0x0F);
+    QCOMPARE(destination, QStringLiteral("447700900123"));
+    QVERIFY2(destination.startsWith(QLatin1String("447700900")), "a number kept for fiction");
+    QCOMPARE(quint8(pdu[11]), quint8(0x00)); // protocol identifier
+    QCOMPARE(quint8(pdu[12]), quint8(0x00)); // GSM 7-bit default alphabet
+    QCOMPARE(quint8(pdu[13]), quint8(13));   // characters
+    const QString text = unpackGsm7(pdu.mid(14), 13);
+    QCOMPARE(text, QStringLiteral("modempad test"));
+    for (QChar c : text)
+        QVERIFY(c == u' ' || (c >= u'a' && c <= u'z'));
+    // AT+CMGS counts the octets after the service-centre part.
+    QCOMPARE(pdu.size() - 1, 25);
+}
+
+QTEST_GUILESS_MAIN(TestSmsPdu)
+#include "tst_smspdu.moc"

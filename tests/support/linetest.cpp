@@ -1,0 +1,55 @@
+#include "linetest.h"
+
+#include "commerror.h"
+#include "pseudoterminal.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace LineTest {
+
+QByteArray readBytes(PseudoTerminal &line, qsizetype count) {
+    QByteArray received;
+    // The caller compares what came; a short read shows there.
+    (void)QTest::qWaitFor([&] {
+        received += line.readAll();
+        return received.size() >= count;
+    });
+    return received;
+}
+
+Failure runUntilExit(const std::function<void()> &action, int timeoutMs) {
+    Failure failure;
+    QTimer dismisser;
+    QObject::connect(&dismisser, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            failure.message = box->text();
+            box->accept();
+        }
+    });
+    dismisser.start(10);
+    QEventLoop loop;
+    QTimer::singleShot(timeoutMs, &loop, [&] { loop.exit(-1); });
+    QTimer::singleShot(0, &loop, action);
+    failure.exitStatus = loop.exec();
+
+    // After QCoreApplication::exit every event loop of the thread returns at once until the
+    // application's own loop has run and ended; let it, so that the next test starts afresh.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    return failure;
+}
+
+Thrown thrownBy(const std::function<void()> &call) {
+    try {
+        call();
+    } catch (const CommError &error) {
+        return {error.number(), error.description()};
+    }
+    return {};
+}
+
+} // namespace LineTest
