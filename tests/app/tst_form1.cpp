@@ -7,6 +7,7 @@
 #include "receivelog.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,6 +50,7 @@ private slots:
     void controls();
     void tabOrder();
     void buttonsSayWhatTheyWrite();
+    void portBoxListsTheNumbering();
     void connectOpensTheTypedPort();
     void connectFailures_data();
     void connectFailures();
@@ -152,6 +154,15 @@ void TestForm1::buttonsSayWhatTheyWrite() {
         tips.insert(button->toolTip());
     }
     QCOMPARE(tips.size(), 4);
+}
+
+void TestForm1::portBoxListsTheNumbering() {
+    Window window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window.form));
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), window.port->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(window.port, &hover);
+    QVERIFY2(window.port->toolTip().contains(QStringLiteral("5 = ") + window.modem.devicePath()),
+             qPrintable(window.port->toolTip()));
 }
 
 void TestForm1::connectOpensTheTypedPort() {
