@@ -1,0 +1,163 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString output;
+};
+
+Run run(const QString &program, const QStringList &arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    process.waitForFinished(-1);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAll())};
+}
+
+} // namespace
+
+// The Debian package as a person installs it: built by CPack from this build, then unpacked
+// into a root of its own.
+class TestPackage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installedFiles_data();
+    void installedFiles();
+    void dependencies_data();
+    void dependencies();
+    void desktopEntry();
+    void icons();
+
+private:
+    QString m_dpkgDeb;
+    QTemporaryDir m_work;
+    QString m_package;
+    QDir m_root;
+};
+
+void TestPackage::initTestCase() {
+    m_dpkgDeb = QStandardPaths::findExecutable(QStringLiteral("dpkg-deb"));
+    if (m_dpkgDeb.isEmpty())
+        QSKIP("No dpkg-deb: this is not a Debian system, so there is no .deb to check.");
+    QVERIFY(m_work.isValid());
+
+    const Run cpack =
+        run(QStringLiteral(MODEMPAD_CPACK),
+            {QStringLiteral("--config"), QStringLiteral(MODEMPAD_CPACK_CONFIG),
+             QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), m_work.path()});
+    QVERIFY2(cpack.exitCode == 0, qPrintable(cpack.output));
+
+    const QStringList packages = QDir(m_work.path()).entryList({QStringLiteral("*.deb")});
+    QCOMPARE(packages.size(), 1);
+    m_package = m_work.filePath(packages.first());
+    m_root.setPath(m_work.filePath(QStringLiteral("root")));
+    const Run unpack = run(m_dpkgDeb, {QStringLiteral("-x"), m_package, m_root.path()});
+    QVERIFY2(unpack.exitCode == 0, qPrintable(unpack.output));
+}
+
+void TestPackage::installedFiles_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("executable");
+
+    QTest::newRow("window") << "usr/bin/modempad" << true;
+    QTest::newRow("demo") << "usr/bin/modempad-demo" << true;
+    QTest::newRow("simulated modem") << "usr/bin/modemsim" << true;
+    QTest::newRow("desktop entry") << "usr/share/applications/modempad.desktop" << false;
+    QTest::newRow("icon") << "usr/share/icons/hicolor/scalable/apps/modempad.svg" << false;
+    QTest::newRow("icon for menus without SVG")
+        << "usr/share/icons/hicolor/256x256/apps/modempad.png" << false;
+}
+
+void TestPackage::installedFiles() {
+    QFETCH(QString, path);
+    QFETCH(bool, executable);
+
+    const QFileInfo file(m_root.filePath(path));
+    QVERIFY2(file.isFile(), qPrintable(path));
+    QCOMPARE(file.isExecutable(), executable);
+    QCOMPARE(file.permissions() & QFile::WriteOther, QFile::Permissions());
+}
+
+void TestPackage::dependencies_data() {
+    QTest::addColumn<QString>("package");
+
+    // Each library the executables link, so a hand-written list that missed one fails here.
+    QTest::newRow("C library") << "libc6";
+    QTest::newRow("C++ library") << "libstdc++6";
+    QTest::newRow("Qt Core") << "libqt6core6";
+    QTest::newRow("Qt GUI") << "libqt6gui6";
+    QTest::newRow("Qt Widgets") << "libqt6widgets6";
+    QTest::newRow("Qt Serial Port") << "libqt6serialport6";
+}
+
+void TestPackage::dependencies() {
+    QFETCH(QString, package);
+
+    const Run fields = run(m_dpkgDeb, {QStringLiteral("-f"), m_package, QStringLiteral("Depends")});
+    QCOMPARE(fields.exitCode, 0);
+    // dpkg-shlibdeps gives each library the lowest version that has the symbols used.
+    const QRegularExpression versioned(
+        QStringLiteral("(^|, )%1(:\\w+)? \\(>= [^)]+\\)").arg(QRegularExpression::escape(package)));
+    QVERIFY2(versioned.match(fields.output).hasMatch(), qPrintable(fields.output));
+}
+
+void TestPackage::desktopEntry() {
+    const QString entry =
+        m_root.filePath(QStringLiteral("usr/share/applications/modempad.desktop"));
+    const QString validator =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    QVERIFY2(!validator.isEmpty(), "desktop-file-validate is missing: apt-get install "
+                                   "desktop-file-utils (./dev does).");
+    const Run validation = run(validator, {entry});
+    QVERIFY2(validation.exitCode == 0, qPrintable(validation.output));
+    QVERIFY2(!validation.output.contains(QStringLiteral("warning:")),
+             qPrintable(validation.output));
+
+    QSettings desktop(entry, QSettings::IniFormat);
+    desktop.beginGroup(QStringLiteral("Desktop Entry"));
+    QCOMPARE(desktop.value(QStringLiteral("Name")).toString(), QStringLiteral("ModemPad"));
+    // What the menu starts and shows must be in the package under those names.
+    const QString command = desktop.value(QStringLiteral("Exec")).toString().section(' ', 0, 0);
+    QVERIFY(QFileInfo(m_root.filePath(QStringLiteral("usr/bin/") + command)).isExecutable());
+    const QString icon = desktop.value(QStringLiteral("Icon")).toString();
+    QVERIFY(QFileInfo::exists(
+        m_root.filePath(QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(icon))));
+    QVERIFY(QFileInfo::exists(
+        m_root.filePath(QStringLiteral("usr/share/icons/hicolor/256x256/apps/%1.png").arg(icon))));
+}
+
+void TestPackage::icons() {
+    const QImage png(
+        m_root.filePath(QStringLiteral("usr/share/icons/hicolor/256x256/apps/modempad.png")));
+    // The hicolor theme finds an icon by the size of the folder it is in.
+    QCOMPARE(png.size(), QSize(256, 256));
+    QVERIFY(png.hasAlphaChannel());
+    QCOMPARE(qAlpha(png.pixel(0, 0)), 0);
+
+    QFile svg(
+        m_root.filePath(QStringLiteral("usr/share/icons/hicolor/scalable/apps/modempad.svg")));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    QVERIFY(xml.readNextStartElement());
+    QCOMPARE(xml.name(), QStringLiteral("svg"));
+    while (!xml.atEnd())
+        xml.readNext();
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+}
+
+QTEST_MAIN(TestPackage)
+#include "tst_package.moc"
