@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -92,7 +91,7 @@ int main(int argc, char *argv[]) {
     const QMap<qint16, QString> mappings = portMappings(parser.values(port), parser);
 
     QFile output;
-    output.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    output.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
 
     SimulatedModem modem;
     ModemLog log(&modem, &output);

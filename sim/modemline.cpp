@@ -25,6 +25,7 @@ bool ModemLine::openPseudoTerminal() {
         return false;
     }
     connect(m_terminal, &PseudoTerminal::readyRead, this, &ModemLine::readLine);
+    m_devicePath = m_terminal->devicePath();
     return true;
 }
 
@@ -38,6 +39,7 @@ bool ModemLine::openDevice(const QString &path) {
         return false;
     }
     connect(m_port, &QSerialPort::readyRead, this, &ModemLine::readLine);
+    m_devicePath = path;
     connect(m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         if (error == QSerialPort::NoError || !m_port->isOpen())
             return;
@@ -47,12 +49,6 @@ bool ModemLine::openDevice(const QString &path) {
         emit lost(reason);
     });
     return true;
-}
-
-QString ModemLine::devicePath() const {
-    if (m_terminal)
-        return m_terminal->devicePath();
-    return m_port ? m_port->portName() : QString();
 }
 
 void ModemLine::setPaced(bool paced) {

@@ -21,7 +21,7 @@ public:
     bool openDevice(const QString &path);
 
     // What a program opens to reach the modem, or the device the modem sits on.
-    QString devicePath() const;
+    QString devicePath() const { return m_devicePath; }
     QString errorString() const { return m_error; }
 
     // 2400 baud 8N1, one byte every 4.17 ms, as a real modem's line runs; off by default.
@@ -39,5 +39,6 @@ private:
     LinePacer m_pacer;
     PseudoTerminal *m_terminal = nullptr;
     QSerialPort *m_port = nullptr;
+    QString m_devicePath;
     QString m_error;
 };

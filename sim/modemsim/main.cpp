@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <unistd.h>
+#include <cstdio>
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
@@ -31,7 +31,7 @@ int main(int argc, char *argv[]) {
     }
 
     QFile output;
-    output.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    output.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
 
     SimulatedModem modem;
     ModemLine line(&modem);

@@ -1,0 +1,123 @@
+#include "pseudoterminal.h"
+
+#include <QProcess>
+#include <QSerialPort>
+#include <QTest>
+
+namespace {
+
+constexpr int TimeoutMs = 20'000;
+const QByteArray TestPdu = "0001000C9144770009103200000DED37B9DC8687C9207A794E07";
+
+// Reads what the modem says until `answer` has come.
+bool waitFor(QIODevice &line, QByteArray &received, const QByteArray &answer) {
+    return QTest::qWaitFor(
+        [&] {
+            received += line.readAll();
+            return received.contains(answer);
+        },
+        TimeoutMs);
+}
+
+} // namespace
+
+class TestModemSim : public QObject {
+    Q_OBJECT
+
+private slots:
+    void talksToATerminalProgram_data();
+    void talksToATerminalProgram();
+    void answersOnAGivenDevice();
+    void refusesAMissingDevice();
+};
+
+void TestModemSim::talksToATerminalProgram_data() {
+    // Each write goes once the answer before it is in; the log must then hold the lines.
+    QTest::addColumn<QByteArrayList>("writes");
+    QTest::addColumn<QByteArrayList>("answers");
+    QTest::addColumn<QStringList>("logLines");
+
+    QTest::newRow("identifies itself")
+        << QByteArrayList{"AT+CGMI;+CGMM\r\n"}
+        << QByteArrayList{"\r\nModemPad\r\n\r\nSimulated GSM modem\r\n\r\nOK\r\n"}
+        << QStringList{"<- AT+CGMI;+CGMM", "-> ModemPad", "-> Simulated GSM modem", "-> OK"};
+    QTest::newRow("PDU mode")
+        << QByteArrayList{"AT+CMGF=0\r", "AT+CMGS=25\r", TestPdu + '\x1A'}
+        << QByteArrayList{"OK\r\n", "\r\n> ", "\r\n+CMGS: 1\r\n\r\nOK\r\n"}
+        << QStringList{"-> > ", "<- " + TestPdu + "^Z",
+                       "== message 1 to +447700900123 (type 145), GSM 7-bit: \"modempad test\"",
+                       "-> +CMGS: 1"};
+    QTest::newRow("text mode")
+        << QByteArrayList{"AT+CMGF=1\r", "AT+CMGS=\"+447700900123\"\r", "Hi there\x1A"}
+        << QByteArrayList{"OK\r\n", "\r\n> ", "\r\n+CMGS: 1\r\n\r\nOK\r\n"}
+        << QStringList{"<- AT+CMGS=\"+447700900123\"",
+                       "== message 1 to +447700900123 (type 145), GSM 7-bit: \"Hi there\""};
+    QTest::newRow("refused PDU") << QByteArrayList{"AT+CMGS=25\r", "This is a testing message \x1A"}
+                                 << QByteArrayList{"\r\n> ", "\r\n+CMS ERROR: 304\r\n"}
+                                 << QStringList{"-> +CMS ERROR: 304"};
+}
+
+// Other software opens the device named on the first line, as it would a modem's.
+void TestModemSim::talksToATerminalProgram() {
+    QFETCH(QByteArrayList, writes);
+    QFETCH(QByteArrayList, answers);
+    QFETCH(QStringList, logLines);
+
+    QProcess modemsim;
+    modemsim.start(QStringLiteral(MODEMSIM));
+    QVERIFY(QTest::qWaitFor([&] { return modemsim.canReadLine(); }, TimeoutMs));
+    const QString device = QString::fromLocal8Bit(modemsim.readLine().trimmed());
+    QVERIFY2(device.startsWith(QStringLiteral("/dev/pts/")), qPrintable(device));
+
+    QSerialPort line(device);
+    line.setBaudRate(2400);
+    QVERIFY2(line.open(QIODevice::ReadWrite), qPrintable(line.errorString()));
+    QByteArray received;
+    for (qsizetype i = 0; i < writes.size(); ++i) {
+        line.write(writes.at(i));
+        QVERIFY2(waitFor(line, received, answers.at(i)), received.constData());
+    }
+
+    // The log is written a line at a time, so a reader sees each line as it completes.
+    QString log;
+    const auto logHasAll = [&] {
+        log += QString::fromUtf8(modemsim.readAllStandardOutput());
+        return std::all_of(logLines.begin(), logLines.end(),
+                           [&](const QString &l) { return log.contains(l + u'\n'); });
+    };
+    QVERIFY2(QTest::qWaitFor(logHasAll, TimeoutMs), qPrintable(log));
+    modemsim.kill();
+    modemsim.waitForFinished();
+}
+
+void TestModemSim::answersOnAGivenDevice() {
+    PseudoTerminal terminal;
+    QProcess modemsim;
+    modemsim.start(QStringLiteral(MODEMSIM), {terminal.devicePath()});
+    QVERIFY(QTest::qWaitFor([&] { return modemsim.canReadLine(); }, TimeoutMs));
+    QCOMPARE(QString::fromLocal8Bit(modemsim.readLine().trimmed()), terminal.devicePath());
+
+    QVERIFY(terminal.write("ATI\r"));
+    QByteArray received;
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                     received += terminal.readAll();
+                     return received.contains("OK\r\n");
+                 },
+                 TimeoutMs),
+             received.constData());
+    QCOMPARE(received, QByteArray("ATI\r\r\nModemPad simulated GSM modem\r\n\r\nOK\r\n"));
+    modemsim.kill();
+    modemsim.waitForFinished();
+}
+
+void TestModemSim::refusesAMissingDevice() {
+    QProcess modemsim;
+    modemsim.start(QStringLiteral(MODEMSIM), {QStringLiteral("/dev/modempad-no-such-device")});
+    QVERIFY(modemsim.waitForFinished(TimeoutMs));
+    QCOMPARE(modemsim.exitCode(), 1);
+    QVERIFY(modemsim.readAllStandardError().contains("/dev/modempad-no-such-device"));
+}
+
+QTEST_GUILESS_MAIN(TestModemSim)
+#include "tst_modemsim.moc"
