@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int AnswerTimeoutMs = 30'000;
 const QString Destination = QStringLiteral("+447700900123");
 const QString Text = QStringLiteral("modempad test");
 
@@ -23,7 +22,6 @@ QString withoutBlanks(QString text) {
 
 Autopilot::Autopilot(QWidget *window, SimulatedModem *modem, ModemLog *log, QObject *parent)
     : QObject(parent)
-    , m_window(window)
     , m_modem(modem)
     , m_log(log)
     , m_text(window->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))) {
@@ -38,11 +36,11 @@ Autopilot::Autopilot(QWidget *window, SimulatedModem *modem, ModemLog *log, QObj
     };
 
     m_timeout.setSingleShot(true);
-    m_timeout.setInterval(AnswerTimeoutMs);
+    m_timeout.setInterval(std::chrono::seconds(30));
     connect(&m_timeout, &QTimer::timeout, this, [this] {
         fail(QStringLiteral("no answer to %1 within %2 s")
                  .arg(m_steps.at(m_next - 1).button->objectName())
-                 .arg(AnswerTimeoutMs / 1000));
+                 .arg(m_timeout.interval() / 1000.0));
     });
     connect(m_text, &QPlainTextEdit::textChanged, this, &Autopilot::checkLog);
 

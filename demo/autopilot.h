@@ -20,6 +20,9 @@ class Autopilot : public QObject {
 public:
     Autopilot(QWidget *window, SimulatedModem *modem, ModemLog *log, QObject *parent = nullptr);
 
+    // How long to wait for each answer before giving up; 30 s unless set.
+    void setAnswerTimeout(std::chrono::milliseconds timeout) { m_timeout.setInterval(timeout); }
+
     void start();
 
 private:
@@ -37,7 +40,6 @@ private:
     void watchForFailureBox();
     int answersInLog() const;
 
-    QWidget *m_window;
     SimulatedModem *m_modem;
     ModemLog *m_log;
     QPlainTextEdit *m_text;

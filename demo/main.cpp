@@ -89,6 +89,11 @@ int main(int argc, char *argv[]) {
                        .arg(parser.positionalArguments().constFirst()),
                    parser);
     const QMap<qint16, QString> mappings = portMappings(parser.values(port), parser);
+    if (parser.isSet(autopilot) && mappings.contains(SimulatedPort))
+        usageError(QStringLiteral("--autopilot checks the message on the simulated modem behind "
+                                  "port %1; --port %1=... would take it away")
+                       .arg(SimulatedPort),
+                   parser);
 
     QFile output;
     output.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);

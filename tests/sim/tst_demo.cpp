@@ -33,9 +33,8 @@ void TestDemo::exitStatus_data() {
     QTest::newRow("autopilot with more ports")
         << QStringList{"--autopilot", "--port", "7=/dev/null", "--port", "8=/dev/null"} << 0
         << QByteArray("arrived intact");
-    QTest::newRow("autopilot on a missing device")
-        << QStringList{"--autopilot", "--port", "5=/dev/modempad-no-such-device"} << 1
-        << QByteArray("autopilot failed");
+    QTest::newRow("autopilot with port 5 taken away")
+        << QStringList{"--autopilot", "--port", "5=/dev/null"} << 2 << QByteArray("--autopilot");
 }
 
 void TestDemo::exitStatus() {
