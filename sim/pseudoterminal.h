@@ -4,16 +4,28 @@
 #include <QObject>
 #include <QString>
 
-#include <termios.h>
-
 class QSocketNotifier;
 
 // The far end of a serial line: a pseudo-terminal whose slave side a serial port program opens
-// as if it were a device, while this object reads and writes the master side.
+// as if it were a device, while this object reads and writes the master side. This is the one
+// place that knows POSIX: on Windows there are no pseudo-terminals, none ever opens, and what
+// needs one is skipped.
 class PseudoTerminal : public QObject {
     Q_OBJECT
 
 public:
+    // The line as the program at the other end has set it.
+    struct LineSettings {
+        qint32 baudRate = 0;
+        int dataBits = 0;
+        bool parity = false;
+        bool twoStopBits = false;
+        bool rtsCts = false;
+    };
+
+    // Whether this system has pseudo-terminals at all.
+    static bool isSupported();
+
     explicit PseudoTerminal(QObject *parent = nullptr);
     ~PseudoTerminal() override;
 
@@ -27,8 +39,7 @@ public:
     bool write(const QByteArray &data);
     QByteArray readAll();
 
-    // The line settings the program at the other end has made (baud, CS8, CRTSCTS, ...).
-    termios lineSettings() const;
+    LineSettings lineSettings() const;
 
     // Hangs the line up, as unplugging a device does to the program holding it.
     void close();

@@ -7,7 +7,13 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
+#include <utility>
+
+bool PseudoTerminal::isSupported() {
+    return true;
+}
 
 PseudoTerminal::PseudoTerminal(QObject *parent)
     : QObject(parent) {
@@ -65,9 +71,25 @@ QByteArray PseudoTerminal::readAll() {
     return data;
 }
 
-termios PseudoTerminal::lineSettings() const {
-    termios settings{};
-    ::tcgetattr(m_master, &settings);
+PseudoTerminal::LineSettings PseudoTerminal::lineSettings() const {
+    termios line{};
+    ::tcgetattr(m_master, &line);
+    // Linux numbers its speeds B0, B50, ... rather than giving the rate itself. A line whose
+    // two directions differ has no one rate and is shown as 0.
+    static const std::pair<speed_t, qint32> rates[] = {
+        {B300, 300},     {B600, 600},       {B1200, 1200},    {B2400, 2400},
+        {B4800, 4800},   {B9600, 9600},     {B19200, 19200},  {B38400, 38400},
+        {B57600, 57600}, {B115200, 115200}, {B230400, 230400}};
+    LineSettings settings;
+    for (const auto &[speed, rate] : rates) {
+        if (::cfgetospeed(&line) == speed && ::cfgetispeed(&line) == speed)
+            settings.baudRate = rate;
+    }
+    const tcflag_t size = line.c_cflag & CSIZE;
+    settings.dataBits = size == CS5 ? 5 : size == CS6 ? 6 : size == CS7 ? 7 : 8;
+    settings.parity = line.c_cflag & PARENB;
+    settings.twoStopBits = line.c_cflag & CSTOPB;
+    settings.rtsCts = line.c_cflag & CRTSCTS;
     return settings;
 }
 

@@ -1,0 +1,25 @@
+#include "pseudoterminal.h"
+
+bool PseudoTerminal::isSupported() {
+    return false;
+}
+
+PseudoTerminal::PseudoTerminal(QObject *parent)
+    : QObject(parent)
+    , m_error(QStringLiteral("This system has no pseudo-terminals.")) {}
+
+PseudoTerminal::~PseudoTerminal() = default;
+
+bool PseudoTerminal::write(const QByteArray &) {
+    return false;
+}
+
+QByteArray PseudoTerminal::readAll() {
+    return {};
+}
+
+PseudoTerminal::LineSettings PseudoTerminal::lineSettings() const {
+    return {};
+}
+
+void PseudoTerminal::close() {}
