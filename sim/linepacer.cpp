@@ -1,5 +1,7 @@
 #include "linepacer.h"
 
+#include <algorithm>
+
 namespace {
 constexpr qint64 BitsPerByte = 10;
 }

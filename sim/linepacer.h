@@ -15,7 +15,6 @@ public:
 
     // Bits per second with 8N1 framing, ten bits a byte; 0 passes bytes straight on.
     void setBaudRate(int baudRate) { m_baudRate = baudRate; }
-    int baudRate() const { return m_baudRate; }
 
     void send(const QByteArray &bytes);
 

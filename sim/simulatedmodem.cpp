@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <utility>
 
 namespace {

@@ -25,7 +25,8 @@ signals:
     // Bytes for the line: echo, information text, result codes and prompts.
     void transmit(const QByteArray &bytes);
 
-    // For logs: a command line as typed, without its CR, or a message body without its Ctrl-Z.
+    // For logs: a command line as typed, without its CR, or a message body with the Ctrl-Z or
+    // ESC that ended it.
     void commandReceived(const QByteArray &command);
     // For logs: one information text, result code or prompt, without framing.
     void responded(const QByteArray &response);
@@ -73,7 +74,6 @@ private:
     bool m_inLine = false;
     char m_previous = 0;
     QByteArray m_body;
-    bool m_bodyOverflow = false;
 
     // What AT+CMGS said: the TPDU length in PDU mode, the destination in text mode.
     int m_pduLength = 0;
