@@ -96,7 +96,7 @@ int main(int argc, char *argv[]) {
                    parser);
 
     QFile output;
-    output.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
+    output.open(stdout, QIODevice::WriteOnly);
 
     SimulatedModem modem;
     ModemLog log(&modem, &output);

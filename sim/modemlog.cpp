@@ -2,7 +2,7 @@
 
 #include "simulatedmodem.h"
 
-#include <QIODevice>
+#include <QFileDevice>
 
 namespace {
 
@@ -82,6 +82,8 @@ QString ModemLog::printable(const QString &text) {
 }
 
 void ModemLog::writeLine(const QString &line) {
-    // One write per line, so that a reader of a pipe sees each line as soon as it is complete.
+    // Flushed per line, so that a program reading a pipe sees each line as soon as it is complete.
     m_output->write((line + u'\n').toUtf8());
+    if (auto *file = qobject_cast<QFileDevice *>(m_output))
+        file->flush();
 }

@@ -31,7 +31,7 @@ int main(int argc, char *argv[]) {
     }
 
     QFile output;
-    output.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered);
+    output.open(stdout, QIODevice::WriteOnly);
 
     SimulatedModem modem;
     ModemLine line(&modem);

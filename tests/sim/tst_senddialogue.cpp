@@ -1,6 +1,7 @@
 #include "commcontrol.h"
 #include "form1.h"
 #include "modemline.h"
+#include "pseudoterminal.h"
 #include "simulatedmodem.h"
 
 #include <QApplication>
@@ -78,10 +79,16 @@ class TestSendDialogue : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void dialogue_data();
     void dialogue();
     void pacedAnswersArriveInPieces();
 };
+
+void TestSendDialogue::initTestCase() {
+    if (!PseudoTerminal::isSupported())
+        QSKIP("This system has no pseudo-terminals to put the modem on.");
+}
 
 void TestSendDialogue::dialogue_data() {
     QTest::addColumn<QList<Press>>("presses");
