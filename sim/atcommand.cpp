@@ -12,7 +12,8 @@ bool isLetter(char c) {
     return std::isalpha(static_cast<unsigned char>(c));
 }
 
-// Spaces between the parts of a command line mean nothing to a DCE; inside a string they do.
+// Spaces between the commands and parameters of a line mean nothing to a DCE; inside a string they
+// do.
 QByteArray withoutSpaces(const QByteArray &line) {
     QByteArray result;
     bool quoted = false;

@@ -448,10 +448,10 @@ SimulatedModem::Outcome SimulatedModem::storage(const AtCommand &command) {
         return {};
     }
     case AtCommand::Form::Query: {
-        QByteArrayList parts;
+        QByteArrayList entries;
         for (const QByteArray &name : std::as_const(m_storages))
-            parts.append('"' + name + "\",0,20");
-        inform("+CPMS: " + parts.join(','));
+            entries.append('"' + name + "\",0,20");
+        inform("+CPMS: " + entries.join(','));
         return {};
     }
     case AtCommand::Form::Test:

@@ -66,7 +66,7 @@ void TestSimulatedModem::answers_data() {
         << quiet("AT+CGMI;+CGMM;+CGMR;+CGSN;+CIMI\r")
         << ok + "\r\nModemPad\r\n\r\nSimulated GSM modem\r\n\r\n1.0\r\n\r\n490154203237518\r\n"
                 "\r\n001010123456789\r\n\r\nOK\r\n";
-    QTest::newRow("spaces between parts")
+    QTest::newRow("spaces between commands")
         << quiet("AT +CMGF = 1 ; +CMGF?\r") << ok + "\r\n+CMGF: 1\r\n\r\nOK\r\n";
     QTest::newRow("+CPIN?") << quiet("AT+CPIN?\r") << ok + "\r\n+CPIN: READY\r\n\r\nOK\r\n";
     QTest::newRow("+CSQ") << quiet("AT+CSQ\r") << ok + "\r\n+CSQ: 21,99\r\n\r\nOK\r\n";

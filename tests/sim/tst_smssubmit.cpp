@@ -225,8 +225,8 @@ void TestSmsSubmit::refusesEveryTruncation() {
     const int centre = hex.left(2).toInt(nullptr, 16);
     QVERIFY(!decodeSmsSubmit(hex, hex.size() / 2 - 1 - centre).error);
     for (qsizetype cut = 2 + 2 * centre; cut < hex.size(); cut += 2) {
-        const QByteArray part = hex.left(cut);
-        QVERIFY2(decodeSmsSubmit(part, int(part.size() / 2 - 1 - centre)).error, part);
+        const QByteArray cutPdu = hex.left(cut);
+        QVERIFY2(decodeSmsSubmit(cutPdu, int(cutPdu.size() / 2 - 1 - centre)).error, cutPdu);
     }
 }
 
