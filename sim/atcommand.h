@@ -5,7 +5,7 @@
 
 #include <optional>
 
-// One command of an AT command line (ITU-T V.250 5.3): a basic command such as "E0" or an
+// One command of an AT command line (ITU-T V.250): a basic command such as "E0" or an
 // extended one such as "+CMGF=0", "+CMGF?" or "+CMGF=?".
 struct AtCommand {
     enum class Form { Action, Query, Test, Set };

@@ -40,7 +40,7 @@ std::optional<int> number(const QByteArray &argument, int minimum, int maximum, 
     return value;
 }
 
-// A string parameter, in quotes as TS 27.007 4.1 writes them or bare as many modems take them.
+// A string parameter, in quotes as TS 27.007 writes them or bare as many modems take them.
 std::optional<QByteArray> string(const QByteArray &argument) {
     if (argument.startsWith('"')) {
         if (argument.size() < 2 || !argument.endsWith('"'))
@@ -86,22 +86,21 @@ void SimulatedModem::receive(const QByteArray &bytes) {
 }
 
 void SimulatedModem::receiveCommandByte(char byte) {
-    // Echo is character by character (V.250 6.2.4), also of what is not a command line.
+    // Echo is character by character, as V.250 has it, also of what is not a command line.
     if (m_echo)
         m_output.append(byte);
     if (!m_inLine) {
-        const bool prefix =
-            (byte == 'T' || byte == 't') && (m_previous == 'A' || m_previous == 'a');
-        m_inLine = prefix;
-        m_line = QByteArray(1, m_previous) + byte;
-        m_previous = prefix ? 0 : byte;
+        m_inLine = (byte == 'T' || byte == 't') && (m_previous == 'A' || m_previous == 'a');
+        if (m_inLine)
+            m_line = QByteArray(1, m_previous) + byte;
+        m_previous = m_inLine ? 0 : byte;
         return;
     }
     if (byte == '\r') {
         m_inLine = false;
         executeLine(m_line);
     } else if (byte == Backspace) {
-        // The "AT" that opened the line stays (V.250 5.2.2).
+        // Editing cannot take back the "AT" that opened the line.
         if (m_line.size() > 2)
             m_line.chop(1);
     } else if (quint8(byte) >= 0x20 && byte != 0x7F && m_line.size() <= MaxLine) {
@@ -121,6 +120,7 @@ void SimulatedModem::receiveBodyByte(char byte) {
             acceptPdu();
         return;
     case Escape:
+        // The message is dropped, but the command still ends with a final result code.
         m_state = State::Command;
         emit commandReceived(m_body + byte);
         finish({Outcome::Ok});
