@@ -1,0 +1,72 @@
+#include "drivenwindow.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+
+#include <unistd.h>
+
+DrivenWindow::DrivenWindow(qint16 port, const QString &device) {
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(QStringLiteral(FORMDRIVER_PATH),
+                    {QStringLiteral("%1=%2").arg(port).arg(device)});
+    m_ready = !answer("ready").isEmpty();
+}
+
+DrivenWindow::~DrivenWindow() {
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+}
+
+void DrivenWindow::send(const QByteArray &line) {
+    m_process.write(line + '\n');
+}
+
+QByteArray DrivenWindow::command(const QByteArray &line, const QByteArray &expected) {
+    send(line);
+    return answer(expected);
+}
+
+QByteArray DrivenWindow::answer(const QByteArray &expected) {
+    const QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired()) {
+        qsizetype end = 0;
+        while ((end = m_lines.indexOf('\n')) >= 0) {
+            const QByteArray line = m_lines.left(end);
+            m_lines.remove(0, end + 1);
+            if (line.startsWith("box ") && m_boxText.isEmpty())
+                m_boxText = QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(4)));
+            if (line.startsWith(expected))
+                return line;
+        }
+        if (m_process.state() == QProcess::NotRunning && m_process.bytesAvailable() == 0)
+            break;
+        m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+        m_lines += m_process.readAllStandardOutput();
+    }
+    return {};
+}
+
+QString DrivenWindow::logText() {
+    const QByteArray line = command("log", "log ");
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(4)));
+}
+
+double DrivenWindow::cpuSeconds() const {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(m_process.processId()));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    // The command name in brackets may hold blanks; the fields after it are fixed: utime and
+    // stime are the 12th and 13th.
+    const QByteArray content = stat.readAll();
+    const QList<QByteArray> fields = content.mid(content.lastIndexOf(')') + 2).split(' ');
+    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
+    return ticks / double(::sysconf(_SC_CLK_TCK));
+}
+
+int DrivenWindow::exitStatus() {
+    if (!m_process.waitForFinished(10000) || m_process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return m_process.exitCode();
+}

@@ -1,0 +1,65 @@
+#include "drivenwindow.h"
+#include "portlock.h"
+#include "pseudoterminal.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+
+// The modem goes away while the window holds its port (on a pseudo-terminal: the far end hangs
+// up), quietly or in the middle of a flood. The window must neither crash nor spin, and the next
+// button press must end it by the failure policy, the port released.
+class TestDeviceLost : public QObject {
+    Q_OBJECT
+
+private slots:
+    void farEndHangsUp_data();
+    void farEndHangsUp();
+};
+
+void TestDeviceLost::farEndHangsUp_data() {
+    QTest::addColumn<bool>("flooding");
+    QTest::newRow("mid-session") << false;
+    QTest::newRow("mid-flood") << true;
+}
+
+void TestDeviceLost::farEndHangsUp() {
+    QFETCH(bool, flooding);
+
+    PseudoTerminal line;
+    QVERIFY2(line.isOpen(), qPrintable(line.errorString()));
+    DrivenWindow window(5, line.devicePath());
+    QVERIFY(window.isReady());
+    QVERIFY(!window.command("click Connect", "clicked").isEmpty());
+    QCOMPARE(window.command("open", "open "), "open 1");
+    QVERIFY(QFile::exists(PortLock::path(line.devicePath())));
+
+    if (flooding) {
+        const QByteArray lines = QByteArray("+CSQ: 31,99\r\n").repeated(315);
+        QElapsedTimer flood;
+        flood.start();
+        while (flood.elapsed() < 1000)
+            QVERIFY(line.write(lines));
+    } else {
+        QVERIFY(line.write("\r\nOK\r\n"));
+        QTRY_VERIFY(window.logText().contains(QLatin1String("OK")));
+    }
+    const double before = window.cpuSeconds();
+    line.close();
+    QTest::qWait(5000);
+    const double share = (window.cpuSeconds() - before) / 5;
+    qInfo("CPU in the 5 s after the loss: %.1f%% of a core", 100 * share);
+    // A window spinning on the lost device would take a whole core.
+    QVERIFY2(share < 0.2, qPrintable(QString::number(share)));
+    QCOMPARE(window.command("open", "open "), "open 0");
+
+    window.command("click Command1", "box ");
+    QVERIFY2(window.boxText().startsWith(QLatin1String("Error 11")), qPrintable(window.boxText()));
+    QVERIFY(window.boxText().contains(QLatin1String("went away")));
+    QVERIFY(window.boxText().contains(line.devicePath()));
+    QCOMPARE(window.exitStatus(), 1);
+    QVERIFY(!QFile::exists(PortLock::path(line.devicePath())));
+}
+
+QTEST_GUILESS_MAIN(TestDeviceLost)
+#include "tst_devicelost.moc"

@@ -1,0 +1,81 @@
+#include "commcontrol.h"
+#include "form1.h"
+#include "linewriter.h"
+#include "logpieces.h"
+#include "pseudoterminal.h"
+
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+
+// 8 MiB of modem lines pushed through the line as fast as it carries them, while the window is
+// up: the log keeps every byte in order, and the window keeps answering.
+class TestFlood : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyByteKept();
+};
+
+namespace {
+
+// 64-byte lines, each numbered, as a chatty modem would send them.
+QByteArray modemLines(qsizetype size) {
+    QByteArray lines;
+    lines.reserve(size);
+    for (int n = 0; lines.size() < size; ++n)
+        lines += QByteArray::number(n).rightJustified(10, '0') + " +CSQ: 31,99 " +
+                 QByteArray(39, char('a' + n % 26)) + "\r\n";
+    lines.truncate(size);
+    return lines;
+}
+
+} // namespace
+
+void TestFlood::everyByteKept() {
+    const QByteArray sent = modemLines(8 << 20);
+    PseudoTerminal line;
+    QVERIFY2(line.isOpen(), qPrintable(line.errorString()));
+    Form1 window;
+    window.findChild<CommControl *>(QStringLiteral("Comm1"))->mapPort(5, line.devicePath());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QPushButton *>(QStringLiteral("Connect"))->click();
+    auto *log = window.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    LogPieces pieces(*log);
+
+    // Every 10 ms a zero-delay timer is queued; how long the longest of them waits is how long
+    // the window could not have answered a click.
+    qint64 longestWait = 0;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&] {
+        QElapsedTimer queued;
+        queued.start();
+        QTimer::singleShot(0, this, [&longestWait, queued] {
+            longestWait = std::max(longestWait, queued.elapsed());
+        });
+    });
+    probe.start(10);
+
+    QElapsedTimer flood;
+    flood.start();
+    const LineWriter writer(line, sent);
+    const qsizetype expected = LogPieces::shownLength(sent);
+    QTRY_VERIFY_WITH_TIMEOUT(pieces.shownLength() >= expected, 240000);
+    probe.stop();
+    qInfo("8 MiB in %lld ms in %lld pieces; the longest a zero-delay timer waited: %lld ms",
+          flood.elapsed(), pieces.count(), longestWait);
+
+    QTRY_VERIFY(writer.isDone());
+    QVERIFY(writer.succeeded());
+    QCOMPARE(pieces.firstMismatch(sent), -1);
+    // Not a timing goal: only that the window never stopped answering for long.
+    QVERIFY2(longestWait < 2000, qPrintable(QString::number(longestWait)));
+}
+
+QTEST_MAIN(TestFlood)
+#include "tst_flood.moc"

@@ -1,0 +1,48 @@
+#include "drivenwindow.h"
+#include "linetest.h"
+#include "portlock.h"
+#include "pseudoterminal.h"
+
+#include <QFile>
+#include <QTest>
+
+// Two ModemPads, one port: the second is told the port is in use and ends by the failure
+// policy; the first keeps its port and every byte the modem sends.
+class TestPortInUse : public QObject {
+    Q_OBJECT
+
+private slots:
+    void secondWindowRefused();
+};
+
+void TestPortInUse::secondWindowRefused() {
+    PseudoTerminal line;
+    QVERIFY2(line.isOpen(), qPrintable(line.errorString()));
+    DrivenWindow first(5, line.devicePath());
+    QVERIFY(first.isReady());
+    first.command("click Connect", "clicked");
+    QCOMPARE(first.command("open", "open "), "open 1");
+
+    DrivenWindow second(5, line.devicePath());
+    QVERIFY(second.isReady());
+    second.command("click Connect", "box ");
+    QVERIFY2(second.boxText().startsWith(QLatin1String("Error 5")), qPrintable(second.boxText()));
+    QVERIFY(second.boxText().contains(QLatin1String("in use")));
+    QVERIFY(second.boxText().contains(line.devicePath()));
+    QCOMPARE(second.exitStatus(), 1);
+
+    // The second one, leaving, must not have taken the first one's lock with it.
+    QVERIFY(QFile::exists(PortLock::path(line.devicePath())));
+    QCOMPARE(first.command("open", "open "), "open 1");
+    QVERIFY(line.write("\r\n+CMTI: \"SM\",3\r\n"));
+    QTRY_VERIFY(first.logText().endsWith(QLatin1String(" \n+CMTI: \"SM\",3\n")));
+    first.command("click Command1", "clicked");
+    QCOMPARE(LineTest::readBytes(line, 11), QByteArray("AT+cmgf=0\r\n"));
+
+    first.send("quit");
+    QCOMPARE(first.exitStatus(), 0);
+    QVERIFY(!QFile::exists(PortLock::path(line.devicePath())));
+}
+
+QTEST_GUILESS_MAIN(TestPortInUse)
+#include "tst_portinuse.moc"

@@ -1,0 +1,76 @@
+#include "commcontrol.h"
+#include "form1.h"
+#include "linewriter.h"
+#include "logpieces.h"
+#include "pseudoterminal.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+
+// Whatever the line carries reaches the log through the whole window, each byte as the README
+// says it is shown, none lost, reordered or merged.
+class TestReceivedBytes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shownInFull_data();
+    void shownInFull();
+};
+
+void TestReceivedBytes::shownInFull_data() {
+    QTest::addColumn<QByteArray>("sent");
+
+    QByteArray ascending;
+    for (int byte = 0; byte < 256; ++byte)
+        ascending.append(char(byte));
+    QByteArray descending = ascending;
+    std::reverse(descending.begin(), descending.end());
+    QTest::newRow("all 256 values, ascending") << ascending;
+    QTest::newRow("all 256 values, descending") << descending;
+    QTest::newRow("NUL runs") << QByteArray(4096, '\0') + "OK" + QByteArray(3, '\0') + "\r\n" +
+                                     QByteArray(1, '\0');
+    QTest::newRow("invalid UTF-8")
+        << QByteArray("\xC0\x80 \xED\xA0\x80 \xF8\x88\x80\x80\x80 \x80\xBF \xE2\x82 \xFF\xFE\r\n");
+    QTest::newRow("line ends of every kind") << QByteArray("a\r\nb\rc\nd\n\re\r\r\n\nf\r\n\r\n");
+
+    // A long line with no break: every other byte value, over and over. Each append lays the
+    // whole last line out again, so a longer one takes minutes (see the README's Benchmarks).
+    QByteArray noBreak;
+    noBreak.reserve(64 << 10);
+    for (int i = 0; noBreak.size() < (64 << 10); ++i) {
+        const char byte = char(i % 256);
+        if (byte != '\r' && byte != '\n')
+            noBreak.append(byte);
+    }
+    QTest::newRow("64 KiB with no line break") << noBreak;
+}
+
+void TestReceivedBytes::shownInFull() {
+    QFETCH(QByteArray, sent);
+
+    PseudoTerminal line;
+    QVERIFY2(line.isOpen(), qPrintable(line.errorString()));
+    Form1 window;
+    window.findChild<CommControl *>(QStringLiteral("Comm1"))->mapPort(5, line.devicePath());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QPushButton *>(QStringLiteral("Connect"))->click();
+
+    auto *log = window.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    LogPieces pieces(*log);
+    const LineWriter writer(line, sent);
+    QTRY_VERIFY_WITH_TIMEOUT(pieces.shownLength() >= LogPieces::shownLength(sent), 60000);
+    QTRY_VERIFY(writer.isDone());
+    QVERIFY(writer.succeeded());
+    // Anything more than was sent would be a fault too.
+    QTest::qWait(100);
+
+    QVERIFY(log->toPlainText().startsWith(QLatin1String("Text1 ")));
+    QCOMPARE(pieces.firstMismatch(sent), -1);
+}
+
+QTEST_MAIN(TestReceivedBytes)
+#include "tst_receivedbytes.moc"
