@@ -1,7 +1,6 @@
 #include "form1.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
