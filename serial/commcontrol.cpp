@@ -354,6 +354,6 @@ void CommControl::portFailed(QSerialPort::SerialPortError error) {
     // Qt keeps reporting a vanished device as fast as it can until the port is closed, so close
     // it now; the next use of the port tells the user what happened.
     m_lostDevice = device();
-    m_port.close();
+    close();
     notify(comEventDeviceLost);
 }
