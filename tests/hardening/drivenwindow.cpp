@@ -33,7 +33,7 @@ QByteArray DrivenWindow::answer(const QByteArray &expected) {
     while (!deadline.hasExpired()) {
         qsizetype end = 0;
         while ((end = m_lines.indexOf('\n')) >= 0) {
-            const QByteArray line = m_lines.left(end);
+            QByteArray line = m_lines.left(end);
             m_lines.remove(0, end + 1);
             if (line.startsWith("box ") && m_boxText.isEmpty())
                 m_boxText = QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(4)));

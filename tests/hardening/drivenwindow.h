@@ -13,6 +13,7 @@ public:
     ~DrivenWindow();
 
     bool isReady() const { return m_ready; }
+    qint64 processId() const { return m_process.processId(); }
 
     void send(const QByteArray &line);
     // Sends one command and returns the window's first answer that starts with `expected`, or

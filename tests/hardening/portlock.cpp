@@ -1,5 +1,7 @@
 #include "portlock.h"
 
+#include <QFile>
+
 namespace PortLock {
 
 QString path(const QString &device) {
@@ -7,6 +9,14 @@ QString path(const QString &device) {
     QString name = device.startsWith(QLatin1String("/dev/")) ? device.mid(5) : device;
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
     return QStringLiteral("/var/lock/LCK..") + name;
+}
+
+qint64 holder(const QString &device) {
+    // The lock's first line is the holder's process id.
+    QFile lock(path(device));
+    if (!lock.open(QIODevice::ReadOnly))
+        return 0;
+    return lock.readLine().trimmed().toLongLong();
 }
 
 } // namespace PortLock

@@ -3,7 +3,6 @@
 #include "pseudoterminal.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTest>
 
 // The modem goes away while the window holds its port (on a pseudo-terminal: the far end hangs
@@ -32,7 +31,8 @@ void TestDeviceLost::farEndHangsUp() {
     QVERIFY(window.isReady());
     QVERIFY(!window.command("click Connect", "clicked").isEmpty());
     QCOMPARE(window.command("open", "open "), "open 1");
-    QVERIFY(QFile::exists(PortLock::path(line.devicePath())));
+    const qint64 windowProcess = window.processId();
+    QCOMPARE(PortLock::holder(line.devicePath()), windowProcess);
 
     if (flooding) {
         const QByteArray lines = QByteArray("+CSQ: 31,99\r\n").repeated(315);
@@ -58,7 +58,7 @@ void TestDeviceLost::farEndHangsUp() {
     QVERIFY(window.boxText().contains(QLatin1String("went away")));
     QVERIFY(window.boxText().contains(line.devicePath()));
     QCOMPARE(window.exitStatus(), 1);
-    QVERIFY(!QFile::exists(PortLock::path(line.devicePath())));
+    QVERIFY(PortLock::holder(line.devicePath()) != windowProcess);
 }
 
 QTEST_GUILESS_MAIN(TestDeviceLost)

@@ -3,7 +3,6 @@
 #include "portlock.h"
 #include "pseudoterminal.h"
 
-#include <QFile>
 #include <QTest>
 
 // Two ModemPads, one port: the second is told the port is in use and ends by the failure
@@ -32,7 +31,7 @@ void TestPortInUse::secondWindowRefused() {
     QCOMPARE(second.exitStatus(), 1);
 
     // The second one, leaving, must not have taken the first one's lock with it.
-    QVERIFY(QFile::exists(PortLock::path(line.devicePath())));
+    QCOMPARE(PortLock::holder(line.devicePath()), first.processId());
     QCOMPARE(first.command("open", "open "), "open 1");
     QVERIFY(line.write("\r\n+CMTI: \"SM\",3\r\n"));
     QTRY_VERIFY(first.logText().endsWith(QLatin1String(" \n+CMTI: \"SM\",3\n")));
@@ -40,8 +39,9 @@ void TestPortInUse::secondWindowRefused() {
     QCOMPARE(LineTest::readBytes(line, 11), QByteArray("AT+cmgf=0\r\n"));
 
     first.send("quit");
+    const qint64 firstProcess = first.processId();
     QCOMPARE(first.exitStatus(), 0);
-    QVERIFY(!QFile::exists(PortLock::path(line.devicePath())));
+    QVERIFY(PortLock::holder(line.devicePath()) != firstProcess);
 }
 
 QTEST_GUILESS_MAIN(TestPortInUse)
