@@ -1,0 +1,36 @@
+#include "measure.h"
+
+#include <cstdio>
+#include <ctime>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace Measure {
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) {
+        return double(t.tv_sec) + double(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double residentBytes() {
+    long pages = 0;
+    long resident = 0;
+    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return double(resident) * double(sysconf(_SC_PAGESIZE));
+}
+
+double wallSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+} // namespace Measure

@@ -1,0 +1,13 @@
+#pragma once
+
+// What a benchmark reads off the process it runs in.
+namespace Measure {
+
+// User plus system CPU time of this process (every thread, no children), in seconds.
+double cpuSeconds();
+// Resident memory of this process, in bytes.
+double residentBytes();
+// Monotonic wall time, in seconds.
+double wallSeconds();
+
+} // namespace Measure
