@@ -34,7 +34,7 @@ public:
             m_position = m_octets.size();
             return {};
         }
-        const QByteArray octets = m_octets.mid(m_position, count);
+        QByteArray octets = m_octets.mid(m_position, count);
         m_position += count;
         return octets;
     }
