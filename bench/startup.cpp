@@ -18,7 +18,6 @@
 #include <unistd.h>
 #include <vector>
 
-extern char **environ;
 
 namespace {
 
