@@ -18,7 +18,6 @@
 #include <unistd.h>
 #include <vector>
 
-
 namespace {
 
 double now() {
