@@ -51,17 +51,20 @@ int main(int argc, char *argv[]) {
     const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
     std::vector<double> startups;
     std::vector<double> residents;
+    // One connection for every run: an X server with no clients left resets itself.
+    xcb_connection_t *x = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(x)) {
+        std::fprintf(stderr, "no X server\n");
+        return 1;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    const uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &events);
     for (int run = 0; run < runs; ++run) {
-        xcb_connection_t *x = xcb_connect(nullptr, nullptr);
-        if (xcb_connection_has_error(x)) {
-            std::fprintf(stderr, "no X server\n");
-            return 1;
-        }
-        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-        const uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-        xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &events);
-        // A round trip, so that the server has the mask before the program can map anything.
+        // A round trip, so that the server has the mask and no event of the last run is left.
         free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
+        while (xcb_generic_event_t *stale = xcb_poll_for_event(x))
+            free(stale);
 
         char *arguments[] = {argv[1], nullptr};
         pid_t pid = 0;
@@ -79,7 +82,6 @@ int main(int argc, char *argv[]) {
             if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY)
                 mapped = now() - start;
         }
-        xcb_disconnect(x);
         sleep(2);
         const double resident = residentMiB(pid);
         kill(pid, SIGTERM);
@@ -89,6 +91,7 @@ int main(int argc, char *argv[]) {
         startups.push_back(mapped * 1000);
         residents.push_back(resident);
     }
+    xcb_disconnect(x);
     report("exec to window mapped, ms", startups);
     report("resident memory 2 s after start, MiB", residents);
     return 0;
