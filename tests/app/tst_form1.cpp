@@ -5,6 +5,7 @@
 #include "modemcommands.h"
 #include "pseudoterminal.h"
 #include "receivelog.h"
+#include "windowonline.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -15,23 +16,6 @@
 #include <QTest>
 
 namespace {
-
-// The window with a pseudo-terminal behind port 5, the number its port box starts with.
-struct Window {
-    PseudoTerminal modem;
-    Form1 form;
-    CommControl *comm = form.findChild<CommControl *>(QStringLiteral("Comm1"));
-    QPlainTextEdit *log = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-    QLineEdit *port = form.findChild<QLineEdit *>(QStringLiteral("txtPort"));
-
-    Window() {
-        comm->mapPort(5, modem.devicePath());
-        form.show();
-    }
-
-    QPushButton *button(const QString &name) const { return form.findChild<QPushButton *>(name); }
-    void press(const QString &name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
-};
 
 QString failureText(int number) {
     return QStringLiteral("Error %1\n").arg(number);
@@ -72,7 +56,7 @@ void TestForm1::initTestCase() {
 }
 
 void TestForm1::startsAsDrawn() {
-    Window window;
+    WindowOnLine window;
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
     QCOMPARE(window.form.windowTitle(), QStringLiteral("Form1"));
     // 7230 x 5625 twips at 96 dots per inch.
@@ -112,7 +96,7 @@ void TestForm1::controls() {
     QFETCH(QString, caption);
     QFETCH(QRect, geometry);
 
-    Window window;
+    WindowOnLine window;
     auto *control = window.form.findChild<QWidget *>(name);
     QVERIFY(control);
     QCOMPARE(control->geometry(), geometry);
@@ -133,7 +117,7 @@ void TestForm1::controls() {
 }
 
 void TestForm1::tabOrder() {
-    Window window;
+    WindowOnLine window;
     QApplication::setActiveWindow(&window.form);
     QVERIFY(QTest::qWaitForWindowActive(&window.form));
     QStringList order;
@@ -146,7 +130,7 @@ void TestForm1::tabOrder() {
 }
 
 void TestForm1::buttonsSayWhatTheyWrite() {
-    Window window;
+    WindowOnLine window;
     const QStringList expected{"\"AT+cmgf=0\" followed by CR LF",
                                "\"AT+CMGS=25\" followed by CR LF",
                                "\"0001000C91447700091032000" /* ... */,
@@ -162,7 +146,7 @@ void TestForm1::buttonsSayWhatTheyWrite() {
 }
 
 void TestForm1::portBoxListsTheNumbering() {
-    Window window;
+    WindowOnLine window;
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
     QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), window.port->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(window.port, &hover);
@@ -171,7 +155,7 @@ void TestForm1::portBoxListsTheNumbering() {
 }
 
 void TestForm1::connectOpensTheTypedPort() {
-    Window window;
+    WindowOnLine window;
     window.press(QStringLiteral("Connect"));
     QVERIFY(window.comm->portOpen());
 
@@ -204,7 +188,7 @@ void TestForm1::connectFailures() {
     QFETCH(int, error);
     QFETCH(bool, portTouched);
 
-    Window window;
+    WindowOnLine window;
     const LineTest::Failure failure = LineTest::runUntilExit([&] {
         for (const QString &text : typed) {
             window.port->setText(text);
@@ -243,7 +227,7 @@ void TestForm1::buttonsWriteTheirStrings() {
     QFETCH(QString, button);
     QFETCH(QByteArray, bytes);
 
-    Window window;
+    WindowOnLine window;
     window.press(QStringLiteral("Connect"));
     window.press(button);
     QCOMPARE(LineTest::readBytes(window.modem, bytes.size()), bytes);
@@ -262,7 +246,7 @@ void TestForm1::sendBeforeConnectFails_data() {
 void TestForm1::sendBeforeConnectFails() {
     QFETCH(QString, button);
 
-    Window window;
+    WindowOnLine window;
     const LineTest::Failure failure = LineTest::runUntilExit([&] { window.press(button); });
     QCOMPARE(failure.exitStatus, 1);
     QVERIFY2(failure.message.startsWith(failureText(CommError::PortNotOpen)),
@@ -271,7 +255,7 @@ void TestForm1::sendBeforeConnectFails() {
 }
 
 void TestForm1::repliesAreLoggedPieceByPiece() {
-    Window window;
+    WindowOnLine window;
     window.press(QStringLiteral("Connect"));
 
     QVERIFY(window.modem.write("\r\nOK\r\n"));
@@ -281,7 +265,7 @@ void TestForm1::repliesAreLoggedPieceByPiece() {
 }
 
 void TestForm1::sendNotificationLeavesTheLogAlone() {
-    Window window;
+    WindowOnLine window;
     window.press(QStringLiteral("Connect"));
     window.press(QStringLiteral("Command1"));
     QCOMPARE(LineTest::readBytes(window.modem, 11).size(), 11);
@@ -290,7 +274,7 @@ void TestForm1::sendNotificationLeavesTheLogAlone() {
 }
 
 void TestForm1::everyByteValueReachesTheLog() {
-    Window window;
+    WindowOnLine window;
     window.press(QStringLiteral("Connect"));
     QByteArray bytes;
     for (int value = 0; value < 256; ++value)
@@ -304,7 +288,7 @@ void TestForm1::everyByteValueReachesTheLog() {
 }
 
 void TestForm1::lostDeviceEndsTheApplicationAtNextUse() {
-    Window window;
+    WindowOnLine window;
     window.press(QStringLiteral("Connect"));
     window.modem.close();
     QTRY_VERIFY(!window.comm->portOpen());
@@ -327,7 +311,7 @@ void TestForm1::closingTheWindowClosesThePort_data() {
 void TestForm1::closingTheWindowClosesThePort() {
     QFETCH(bool, connected);
 
-    Window window;
+    WindowOnLine window;
     if (connected)
         window.press(QStringLiteral("Connect"));
     QCOMPARE(window.comm->portOpen(), connected);

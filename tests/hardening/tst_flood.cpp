@@ -1,12 +1,8 @@
-#include "commcontrol.h"
-#include "form1.h"
 #include "linewriter.h"
 #include "logpieces.h"
-#include "pseudoterminal.h"
+#include "windowonline.h"
 
 #include <QElapsedTimer>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -38,15 +34,11 @@ QByteArray modemLines(qsizetype size) {
 
 void TestFlood::everyByteKept() {
     const QByteArray sent = modemLines(8 << 20);
-    PseudoTerminal line;
-    QVERIFY2(line.isOpen(), qPrintable(line.errorString()));
-    Form1 window;
-    window.findChild<CommControl *>(QStringLiteral("Comm1"))->mapPort(5, line.devicePath());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.findChild<QPushButton *>(QStringLiteral("Connect"))->click();
-    auto *log = window.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-    LogPieces pieces(*log);
+    WindowOnLine window;
+    QVERIFY2(window.modem.isOpen(), qPrintable(window.modem.errorString()));
+    QVERIFY(QTest::qWaitForWindowExposed(&window.form));
+    window.press(QStringLiteral("Connect"));
+    LogPieces pieces(*window.log);
 
     // Every 10 ms a zero-delay timer is queued; how long the longest of them waits is how long
     // the window could not have answered a click.
@@ -63,7 +55,7 @@ void TestFlood::everyByteKept() {
 
     QElapsedTimer flood;
     flood.start();
-    const LineWriter writer(line, sent);
+    const LineWriter writer(window.modem, sent);
     const qsizetype expected = LogPieces::shownLength(sent);
     QTRY_VERIFY_WITH_TIMEOUT(pieces.shownLength() >= expected, 240000);
     probe.stop();

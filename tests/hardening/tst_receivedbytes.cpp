@@ -1,11 +1,7 @@
-#include "commcontrol.h"
-#include "form1.h"
 #include "linewriter.h"
 #include "logpieces.h"
-#include "pseudoterminal.h"
+#include "windowonline.h"
 
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
@@ -51,24 +47,19 @@ void TestReceivedBytes::shownInFull_data() {
 void TestReceivedBytes::shownInFull() {
     QFETCH(QByteArray, sent);
 
-    PseudoTerminal line;
-    QVERIFY2(line.isOpen(), qPrintable(line.errorString()));
-    Form1 window;
-    window.findChild<CommControl *>(QStringLiteral("Comm1"))->mapPort(5, line.devicePath());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.findChild<QPushButton *>(QStringLiteral("Connect"))->click();
-
-    auto *log = window.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-    LogPieces pieces(*log);
-    const LineWriter writer(line, sent);
+    WindowOnLine window;
+    QVERIFY2(window.modem.isOpen(), qPrintable(window.modem.errorString()));
+    QVERIFY(QTest::qWaitForWindowExposed(&window.form));
+    window.press(QStringLiteral("Connect"));
+    LogPieces pieces(*window.log);
+    const LineWriter writer(window.modem, sent);
     QTRY_VERIFY_WITH_TIMEOUT(pieces.shownLength() >= LogPieces::shownLength(sent), 60000);
     QTRY_VERIFY(writer.isDone());
     QVERIFY(writer.succeeded());
     // Anything more than was sent would be a fault too.
     QTest::qWait(100);
 
-    QVERIFY(log->toPlainText().startsWith(QLatin1String("Text1 ")));
+    QVERIFY(window.log->toPlainText().startsWith(QLatin1String("Text1 ")));
     QCOMPARE(pieces.firstMismatch(sent), -1);
 }
 
