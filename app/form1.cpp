@@ -3,6 +3,7 @@
 #include "commcontrol.h"
 #include "commerror.h"
 #include "failurepolicy.h"
+#include "loglayout.h"
 #include "modemcommands.h"
 #include "portnumber.h"
 #include "receivelog.h"
@@ -47,8 +48,8 @@ Form1::Form1(QWidget *parent)
         button->setToolTip(command.description());
         button->setAccessibleDescription(command.description());
     }
-    // The log grows for as long as the window is open; an undo history would double it.
-    Text1->document()->setUndoRedoEnabled(false);
+    // The log box catches up with what arrives once a frame, and keeps no undo history.
+    LogLayout::of(*Text1);
     Text1->setTabChangesFocus(true);
     txtPort->installEventFilter(this);
     describePorts();

@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 class TestReceiveLog : public QObject {
     Q_OBJECT
@@ -15,7 +17,19 @@ private slots:
     void appendAddsABlankAndTheData();
     void appendLeavesTheUsersCursorAlone();
     void viewFollowsTheEndUnlessScrolledBack();
+    void viewCatchesUpWithTheText_data();
+    void viewCatchesUpWithTheText();
 };
+
+namespace {
+// The user's own change to the box: `removed` characters at `at` replaced by `typed`.
+struct Edit {
+    int at = 0;
+    int removed = 0;
+    QString typed;
+};
+} // namespace
+Q_DECLARE_METATYPE(Edit)
 
 void TestReceiveLog::bytesAsText_data() {
     QTest::addColumn<QByteArray>("bytes");
@@ -107,9 +121,74 @@ void TestReceiveLog::viewFollowsTheEndUnlessScrolledBack() {
     QTRY_VERIFY(bar->maximum() > 0);
     QCOMPARE(bar->value(), bar->maximum());
 
+    // Narrower, the box wraps the lines again; the view still shows the end.
+    log.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    ReceiveLog::append(log, QByteArray(60, 'x'));
+    QTRY_COMPARE(bar->value(), bar->maximum());
+    log.resize(120, 100);
+    QTextCursor end(log.document());
+    end.movePosition(QTextCursor::End);
+    QTRY_VERIFY(bar->value() == bar->maximum() &&
+                log.viewport()->rect().contains(log.cursorRect(end)));
+
     bar->setValue(0);
+    const int maximum = bar->maximum();
     ReceiveLog::append(log, "\r\nOK");
+    QTRY_VERIFY(bar->maximum() > maximum);
     QCOMPARE(bar->value(), 0);
+}
+
+void TestReceiveLog::viewCatchesUpWithTheText_data() {
+    QTest::addColumn<QByteArrayList>("before");
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QByteArrayList>("after");
+
+    const QByteArray line = QByteArray("+CMGS: 12").repeated(8) + "\r\n";
+    const QByteArrayList lines(60, line);
+    const QByteArrayList longLine(60, QByteArray("0123456789ABCDEF").repeated(8));
+
+    QTest::newRow("lines in one piece") << QByteArrayList{line.repeated(60)} << Edit{} << lines;
+    QTest::newRow("a long line in pieces") << longLine << Edit{} << longLine;
+    QTest::newRow("user clears the box") << lines << Edit{0, -1, {}} << lines;
+    QTest::newRow("user deletes the start") << lines << Edit{0, 40, {}} << lines;
+    QTest::newRow("user types into waiting text") << lines << Edit{2000, 0, "typed"} << lines;
+    QTest::newRow("user breaks a waiting line") << lines << Edit{2000, 0, "\n"} << lines;
+    QTest::newRow("user joins waiting lines") << lines << Edit{2000, 200, {}} << lines;
+    QTest::newRow("user breaks a long line") << longLine << Edit{3000, 0, "\n"} << longLine;
+}
+
+// Whatever happened to the text between two frames, the box catches up with all of it: the end of
+// the text is in view, and no line keeps the line count of text it no longer holds.
+void TestReceiveLog::viewCatchesUpWithTheText() {
+    QFETCH(QByteArrayList, before);
+    QFETCH(Edit, edit);
+    QFETCH(QByteArrayList, after);
+
+    QPlainTextEdit log(QStringLiteral("Text1"));
+    log.resize(300, 200);
+    log.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&log));
+    for (const QByteArray &piece : before)
+        ReceiveLog::append(log, piece);
+    QTextCursor user(log.document());
+    user.setPosition(edit.at);
+    if (edit.removed < 0)
+        user.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    else
+        user.setPosition(edit.at + edit.removed, QTextCursor::KeepAnchor);
+    user.insertText(edit.typed);
+    for (const QByteArray &piece : after)
+        ReceiveLog::append(log, piece);
+
+    QTextCursor end(log.document());
+    end.movePosition(QTextCursor::End);
+    QScrollBar *bar = log.verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0 && bar->value() == bar->maximum() &&
+                log.viewport()->rect().contains(log.cursorRect(end)));
+    for (QTextBlock block = log.document()->begin(); block.isValid(); block = block.next()) {
+        if (block.layout()->lineCount() > 0)
+            QCOMPARE(block.lineCount(), block.layout()->lineCount());
+    }
 }
 
 QTEST_MAIN(TestReceiveLog)
