@@ -8,9 +8,9 @@
 #include <algorithm>
 
 namespace {
-// About 25 times a second: smooth enough to watch text arrive, and rare enough that a flood of
+// About 20 times a second: smooth enough to watch text arrive, and rare enough that a flood of
 // small reads is not spent repainting.
-constexpr int FrameMilliseconds = 40;
+constexpr int FrameMilliseconds = 50;
 } // namespace
 
 LogLayout &LogLayout::of(QPlainTextEdit &box) {
