@@ -31,19 +31,23 @@ int main(int argc, char *argv[]) {
     QTest::qWait(500);
 
     const double cpu = Measure::cpuSeconds();
+    const double system = Measure::systemSeconds();
     const double wall = Measure::wallSeconds();
     const double resident = Measure::residentBytes();
     bench.start();
     bench.receiveAll();
     const double cpuUsed = Measure::cpuSeconds() - cpu;
+    const double systemUsed = Measure::systemSeconds() - system;
     const double wallUsed = Measure::wallSeconds() - wall;
     const double mib = double(lines * BenchWindow::LineLength) / (1 << 20);
     const double growth = (Measure::residentBytes() - resident) / 1e6 / mib;
     const bool complete = bench.isComplete();
 
     if (paced) {
-        std::printf("paced %d s: %.2f%% of a core (%.3f CPU-s in %.2f s), %lld pieces%s\n", amount,
-                    100 * cpuUsed / wallUsed, cpuUsed, wallUsed, bench.pieces(),
+        std::printf("paced %d s: %.2f%% of a core (%.3f CPU-s in %.2f s, %.2f%% in user mode), "
+                    "%lld pieces%s\n",
+                    amount, 100 * cpuUsed / wallUsed, cpuUsed, wallUsed,
+                    100 * (cpuUsed - systemUsed) / wallUsed, bench.pieces(),
                     complete ? "" : ", LOG INCOMPLETE");
     } else {
         std::printf("bulk %d MiB: %.4f CPU-s per MiB (%.3f CPU-s in %.2f s), resident memory "

@@ -7,13 +7,27 @@
 
 namespace Measure {
 
-double cpuSeconds() {
+namespace {
+
+rusage usage() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) {
-        return double(t.tv_sec) + double(t.tv_usec) / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return usage;
+}
+
+double seconds(const timeval &t) {
+    return double(t.tv_sec) + double(t.tv_usec) / 1e6;
+}
+
+} // namespace
+
+double cpuSeconds() {
+    const rusage now = usage();
+    return seconds(now.ru_utime) + seconds(now.ru_stime);
+}
+
+double systemSeconds() {
+    return seconds(usage().ru_stime);
 }
 
 double residentBytes() {

@@ -5,6 +5,8 @@ namespace Measure {
 
 // User plus system CPU time of this process (every thread, no children), in seconds.
 double cpuSeconds();
+// The system (kernel) part of it, in seconds.
+double systemSeconds();
 // Resident memory of this process, in bytes.
 double residentBytes();
 // Monotonic wall time, in seconds.

@@ -39,7 +39,8 @@ for platform in offscreen xcb; do
     done
     out=$(for _ in $(seq "$runs"); do on "$platform" "$build/bench/bench_ingest" paced 20; done 2>/dev/null)
     grep -q INCOMPLETE <<<"$out" && echo "paced: LOG INCOMPLETE"
-    echo "paced 20 s: % of a core $(grep -oP '[0-9.]+(?=% of a core)' <<<"$out" | summary)"
+    echo "paced 20 s: % of a core $(grep -oP '[0-9.]+(?=% of a core)' <<<"$out" | summary)," \
+        "in user mode $(grep -oP '[0-9.]+(?=% in user mode)' <<<"$out" | summary)"
 done
 echo "== start-up under Xvfb"
 xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
