@@ -22,7 +22,8 @@ private slots:
 };
 
 namespace {
-// The user's own change to the box: `removed` characters at `at` replaced by `typed`.
+// The user's own change to the box: `removed` characters at `at` (-1: all to the end) replaced
+// by `typed`.
 struct Edit {
     int at = 0;
     int removed = 0;
@@ -122,7 +123,6 @@ void TestReceiveLog::viewFollowsTheEndUnlessScrolledBack() {
     QCOMPARE(bar->value(), bar->maximum());
 
     // Narrower, the box wraps the lines again; the view still shows the end.
-    log.setLineWrapMode(QPlainTextEdit::WidgetWidth);
     ReceiveLog::append(log, QByteArray(60, 'x'));
     QTRY_COMPARE(bar->value(), bar->maximum());
     log.resize(120, 100);
