@@ -1,5 +1,6 @@
 #include "loglayout.h"
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -37,17 +38,25 @@ LogLayout &LogLayout::of(QPlainTextEdit &box) {
 
 LogLayout::LogLayout(QTextDocument *document, QPlainTextEdit &box)
     : QPlainTextDocumentLayout(document)
-    , m_box(box) {
+    , m_box(box)
+    , m_frameInterval(FrameMilliseconds) {
     box.viewport()->installEventFilter(this);
 }
 
-void LogLayout::append(const QString &text) {
+void LogLayout::append(QString text) {
+    // One block per piece, not per line: a block costs the document about as much memory as the
+    // line's text and a tree insertion of its own. The piece's earlier line breaks become line
+    // separators, which the box shows and hands out as line breaks all the same; its last one
+    // ends the block, so that no block grows beyond a piece and the lines after it.
+    const qsizetype last = std::max<qsizetype>(text.lastIndexOf(QLatin1Char('\n')), 0);
+    std::replace(text.begin(), text.begin() + last, QChar(u'\n'), QChar(QChar::LineSeparator));
     // A cursor of our own: the user's cursor and selection in the box stay where they are.
     QTextCursor end(document());
     m_appending = true;
-    // Inside an edit block the cursor does not lay its line out to learn its x position.
+    // Inside an edit block, and set rather than moved, the cursor never lays a line out to learn
+    // its x position.
     end.beginEditBlock();
-    end.movePosition(QTextCursor::End);
+    end.setPosition(document()->characterCount() - 1);
     end.insertText(text);
     end.endEditBlock();
     m_appending = false;
@@ -60,7 +69,7 @@ void LogLayout::documentChanged(int from, int charsRemoved, int charsAdded) {
             if (bar->value() == bar->maximum())
                 m_endOfView = bar->value();
             m_pendingFrom = from;
-            m_frame.start(FrameMilliseconds, this);
+            m_frame.start(m_frameInterval, this);
         }
         return;
     }
@@ -82,18 +91,26 @@ void LogLayout::timerEvent(QTimerEvent *event) {
 
 void LogLayout::catchUp(int from) {
     m_frame.stop();
+    QElapsedTimer took;
+    took.start();
     const bool following = isFollowing();
     QPlainTextDocumentLayout::documentChanged(from, 0, document()->characterCount() - from);
     if (following)
         followEnd();
     else
         m_endOfView = -1;
+    // A frame that takes long (a line of a megabyte is laid out in about a quarter of a second)
+    // waits twice as long for the next, so that the window spends at most a third of its time
+    // catching up and goes on answering the user.
+    m_frameInterval = std::max(FrameMilliseconds, int(2 * took.elapsed()));
 }
 
 bool LogLayout::eventFilter(QObject *watched, QEvent *event) {
     // A resized box wraps its lines again and keeps its top line where it was; a view that
     // followed the end goes on following it once the box has done so.
-    if (watched == m_box.viewport() && event->type() == QEvent::Resize && isFollowing())
+    // Installed on the viewport only; the box is asked nothing for other events, which also
+    // come while the box is being destroyed.
+    if (event->type() == QEvent::Resize && isFollowing())
         QMetaObject::invokeMethod(this, &LogLayout::followEnd, Qt::QueuedConnection);
     return QPlainTextDocumentLayout::eventFilter(watched, event);
 }

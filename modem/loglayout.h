@@ -18,7 +18,7 @@ public:
 
     // Adds the text at the end of the document. The view follows the end unless the user has
     // scrolled back.
-    void append(const QString &text);
+    void append(QString text);
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
@@ -33,6 +33,8 @@ private:
 
     QPlainTextEdit &m_box;
     QBasicTimer m_frame;
+    // How long appended text waits for the box: a frame, or longer after a slow one.
+    int m_frameInterval;
     bool m_appending = false;
     // Where the text not yet laid out starts; it runs to the end of the document.
     int m_pendingFrom = 0;

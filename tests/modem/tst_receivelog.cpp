@@ -1,5 +1,8 @@
 #include "receivelog.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -16,6 +19,8 @@ private slots:
     void appendAddsABlankAndTheData_data();
     void appendAddsABlankAndTheData();
     void appendLeavesTheUsersCursorAlone();
+    void linesShowAndCopyAsTheyCame_data();
+    void linesShowAndCopyAsTheyCame();
     void viewFollowsTheEndUnlessScrolledBack();
     void viewCatchesUpWithTheText_data();
     void viewCatchesUpWithTheText();
@@ -108,6 +113,43 @@ void TestReceiveLog::appendLeavesTheUsersCursorAlone() {
 
     ReceiveLog::append(log, "OK");
     QCOMPARE(log.textCursor().selectedText(), QStringLiteral("ex"));
+}
+
+void TestReceiveLog::linesShowAndCopyAsTheyCame_data() {
+    QTest::addColumn<QByteArrayList>("pieces");
+
+    QTest::newRow("modem answers") << QByteArrayList{"\r\nOK\r\n", "\r\n+CMGS: 12\r\n\r\nOK\r\n"};
+    QTest::newRow("lines split across pieces")
+        << QByteArrayList{"AT+CMGF=0\r", "\nOK\r\n> ", "0001\r", "\n\r\nOK"};
+    QTest::newRow("many lines in one piece")
+        << QByteArrayList{QByteArray("line\r\n").repeated(100)};
+    QTest::newRow("no break at all") << QByteArrayList{"abc", "def"};
+}
+
+// However the box keeps the pieces, it shows one line for each line of the log's text, and
+// copying it all gives that text.
+void TestReceiveLog::linesShowAndCopyAsTheyCame() {
+    QFETCH(QByteArrayList, pieces);
+
+    QPlainTextEdit log(QStringLiteral("Text1"));
+    log.setLineWrapMode(QPlainTextEdit::NoWrap);
+    for (const QByteArray &piece : pieces)
+        ReceiveLog::append(log, piece);
+
+    const auto shownLines = [&log] {
+        int lines = 0;
+        for (QTextBlock block = log.document()->begin(); block.isValid(); block = block.next()) {
+            log.document()->documentLayout()->blockBoundingRect(block);
+            lines += block.layout()->lineCount();
+        }
+        return lines;
+    };
+    const QString text = log.toPlainText();
+    QTRY_COMPARE(shownLines(), text.count(QLatin1Char('\n')) + 1);
+
+    log.selectAll();
+    log.copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
 }
 
 void TestReceiveLog::viewFollowsTheEndUnlessScrolledBack() {
