@@ -51,8 +51,9 @@ void TestReceivedBytes::shownInFull() {
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
     window.press(QStringLiteral("Connect"));
     LogPieces pieces(*window.log);
+    const qsizetype expected = LogPieces::shownLength(sent);
     const LineWriter writer(window.modem, sent);
-    QTRY_VERIFY_WITH_TIMEOUT(pieces.shownLength() >= LogPieces::shownLength(sent), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(pieces.shownLength() >= expected, 60000);
     QTRY_VERIFY(writer.isDone());
     QVERIFY(writer.succeeded());
     // Anything more than was sent would be a fault too.
