@@ -18,8 +18,6 @@ public:
     BenchWindow();
     ~BenchWindow() override;
 
-    QPlainTextEdit &log() const { return *m_log; }
-
     // Forks the writer: `lines` lines, as fast as the line carries them when `linesPerSecond` is
     // 0, else one line per write at that rate. It waits until start() is called.
     void prepareWriter(qint64 lines, double linesPerSecond);

@@ -65,9 +65,8 @@ void LogLayout::append(QString text) {
 void LogLayout::documentChanged(int from, int charsRemoved, int charsAdded) {
     if (m_appending) {
         if (!m_frame.isActive()) {
-            const QScrollBar *bar = m_box.verticalScrollBar();
-            if (bar->value() == bar->maximum())
-                m_endOfView = bar->value();
+            if (isFollowing())
+                m_endOfView = m_box.verticalScrollBar()->value();
             m_pendingFrom = from;
             m_frame.start(m_frameInterval, this);
         }
