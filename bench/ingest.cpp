@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lines from a pseudo-terminal into the running window, through the receiving path as it is in
 // use (a read per notification, a blank per piece), one run per process:
 //   bench_ingest bulk MIB      MIB of 64-byte lines as fast as the line carries them

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cost of appending one 64-byte piece to the receive log, by the size of the log already
 // there: bench_logappend [lines|unbroken]. With "lines" the log is 64-byte lines; with
 // "unbroken" it is one line that never ends, as from a line full of noise. Prints, for each

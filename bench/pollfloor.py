@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the machine itself charges for the paced ingest's wake-ups: a loop that only waits in poll
 # and reads, fed one 64-byte line per write 180 times a second through a pseudo-terminal for
 # 20 s, like `bench_ingest paced 20`. Prints the loop's own user and system CPU share.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the benchmarks and runs each of them at least five times, offscreen and under Xvfb,
 # printing the median of each figure with its min and max:
 #   bench/run.sh [BUILD_DIR]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // From exec to the window mapped on the X server, and the resident memory two seconds later:
 //   bench_startup PROGRAM [RUNS]
 // Run it under an X server with no window manager (xvfb-run), so that the program's own window

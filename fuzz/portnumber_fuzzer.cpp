@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Anything a user can get into the port box, converted: either a number that the text spells
 // (give or take blanks, a plus sign and leading zeros), or one of the two conversion errors with
 // a description that fits a message box. Nothing else, and no crash.

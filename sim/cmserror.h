@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The <err> values of +CMS ERROR (3GPP TS 27.005, 3.2.5), including the TP-Failure-Cause values

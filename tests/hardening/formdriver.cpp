@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A ModemPad window in a process of its own, worked from standard input one line at a time, for
 // tests that need what only a whole process shows: its exit status, its CPU time, a port held
 // against another process.
