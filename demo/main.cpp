@@ -91,6 +91,9 @@ int main(int argc, char *argv[]) {
     }
     if (parser.isSet(version))
         parser.showVersion();
+    // Only process() lists Qt's own options; it exits once it has.
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         usageError(QStringLiteral("unexpected argument \"%1\"")
                        .arg(parser.positionalArguments().constFirst()),
