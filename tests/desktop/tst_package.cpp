@@ -29,6 +29,13 @@ Run run(const QString &program, const QStringList &arguments) {
             QString::fromLocal8Bit(process.readAll())};
 }
 
+// The lines of a checker's report that are errors or warnings, which it gives as "E: ..." and
+// "W: ...".
+QStringList complaints(const QString &report) {
+    static const QRegularExpression Complaint(QStringLiteral("^\\s*[EW]: "));
+    return report.split(u'\n').filter(Complaint);
+}
+
 } // namespace
 
 // The Debian package as a person installs it: built by CPack from this build, then unpacked
@@ -44,6 +51,7 @@ private slots:
     void dependencies();
     void desktopEntry();
     void icons();
+    void appstream();
 
 private:
     QString m_dpkgDeb;
@@ -79,7 +87,10 @@ void TestPackage::installedFiles_data() {
     QTest::newRow("window") << "usr/bin/modempad" << true;
     QTest::newRow("demo") << "usr/bin/modempad-demo" << true;
     QTest::newRow("simulated modem") << "usr/bin/modemsim" << true;
-    QTest::newRow("desktop entry") << "usr/share/applications/modempad.desktop" << false;
+    QTest::newRow("desktop entry")
+        << "usr/share/applications/org.example.ModemPad.desktop" << false;
+    QTest::newRow("AppStream metadata")
+        << "usr/share/metainfo/org.example.ModemPad.metainfo.xml" << false;
     QTest::newRow("icon") << "usr/share/icons/hicolor/scalable/apps/modempad.svg" << false;
     QTest::newRow("icon for menus without SVG")
         << "usr/share/icons/hicolor/256x256/apps/modempad.png" << false;
@@ -120,7 +131,7 @@ void TestPackage::dependencies() {
 
 void TestPackage::desktopEntry() {
     const QString entry =
-        m_root.filePath(QStringLiteral("usr/share/applications/modempad.desktop"));
+        m_root.filePath(QStringLiteral("usr/share/applications/org.example.ModemPad.desktop"));
     const QString validator =
         QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     QVERIFY2(!validator.isEmpty(), "desktop-file-validate is missing: apt-get install "
@@ -160,6 +171,16 @@ void TestPackage::icons() {
     while (!xml.atEnd())
         xml.readNext();
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+}
+
+void TestPackage::appstream() {
+    const QString appstreamcli = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+    QVERIFY2(!appstreamcli.isEmpty(),
+             "appstreamcli is missing: apt-get install appstream (./dev test does).");
+    // As installed, so that the metadata is checked against the desktop entry beside it.
+    const Run check = run(
+        appstreamcli, {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), m_root.path()});
+    QVERIFY2(check.exitCode == 0 && complaints(check.output).isEmpty(), qPrintable(check.output));
 }
 
 QTEST_MAIN(TestPackage)
