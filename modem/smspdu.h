@@ -141,7 +141,7 @@ template<typename Take> constexpr bool forEachSeptet(std::string_view utf8, Take
     return true;
 }
 
-// Why one message in the default alphabet cannot hold a text, if it can not.
+// Whether one message in the default alphabet can hold a text, and if not, why.
 enum class TextFault { None, OutsideAlphabet, OverMaxSeptets };
 constexpr TextFault textFault(std::string_view utf8) {
     std::size_t count = 0;
