@@ -51,6 +51,15 @@ Form1::Form1(QWidget *parent)
         button->setToolTip(command.description());
         button->setAccessibleDescription(command.description());
     }
+    // A screen reader names the port box after its label; the log box has no label to lend it a
+    // name, and what it shows of the bytes needs saying.
+    Label1->setBuddy(txtPort);
+    Text1->setAccessibleName(QStringLiteral("Modem log"));
+    Text1->setAccessibleDescription(
+        QStringLiteral("Everything the modem sends, each piece after one blank. Every byte is "
+                       "shown: line breaks as new lines, other control characters as picture "
+                       "symbols, bytes from 0x80 up as two hexadecimal digits in angle "
+                       "brackets."));
     // The log box catches up with what arrives once a frame, and keeps no undo history.
     LogLayout::of(*Text1);
     Text1->setTabChangesFocus(true);

@@ -7,8 +7,9 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    // Lets a Wayland desktop match the window to modempad.desktop, and so show its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("modempad"));
+    // Lets a Wayland desktop match the window to its desktop entry, and so show its icon; the
+    // entry is named after the application's id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ModemPad"));
     Form1 form;
     form.show();
     return app.exec();

@@ -5,6 +5,7 @@
 
 #include "modemlog.h"
 #include "simulatedmodem.h"
+#include "testmessage.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -14,8 +15,11 @@
 
 namespace {
 
-const QString Destination = QStringLiteral("+447700900123");
-const QString Text = QStringLiteral("modempad test");
+// The message the buttons send, as the build was configured.
+const QString Destination =
+    QString::fromUtf8(TestMessage::number.data(), qsizetype(TestMessage::number.size()));
+const QString Text =
+    QString::fromUtf8(TestMessage::text.data(), qsizetype(TestMessage::text.size()));
 
 QString withoutBlanks(QString text) {
     return text.remove(u' ');

@@ -58,6 +58,7 @@ int main(int argc, char *argv[]) {
         "ModemPad with a simulated GSM modem behind port 5. Prints the modem's side of the "
         "dialogue. With no display it runs the autopilot."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption autopilot(
         QStringLiteral("autopilot"),
         QStringLiteral("Run offscreen, press Connect, Command1, Command2 and Command3, and exit 0 "
@@ -81,12 +82,18 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(MODEMPAD_VERSION));
     if (!parser.parse(QApplication::arguments()))
         usageError(parser.errorText(), parser);
     if (parser.isSet(help)) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
     }
+    if (parser.isSet(version))
+        parser.showVersion();
+    // Only process() lists Qt's own options; it exits once it has.
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         usageError(QStringLiteral("unexpected argument \"%1\"")
                        .arg(parser.positionalArguments().constFirst()),

@@ -14,12 +14,14 @@
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("modemsim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MODEMPAD_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A simulated GSM modem that takes AT commands and sends SMS in PDU and "
                        "text mode. Prints the device to open, then the dialogue."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption paced(QStringLiteral("paced"),
                                    QStringLiteral("Answer at 2400 baud, as a real line does."));
     parser.addOption(paced);

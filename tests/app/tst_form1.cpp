@@ -10,6 +10,7 @@
 #include "receivelog.h"
 #include "windowonline.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -37,6 +38,8 @@ private slots:
     void tabOrder();
     void buttonsSayWhatTheyWrite();
     void portBoxListsTheNumbering();
+    void screenReadersNameTheBoxes_data();
+    void screenReadersNameTheBoxes();
     void connectOpensTheTypedPort();
     void connectFailures_data();
     void connectFailures();
@@ -157,6 +160,29 @@ void TestForm1::portBoxListsTheNumbering() {
              qPrintable(window.port->toolTip()));
 }
 
+void TestForm1::screenReadersNameTheBoxes_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("port box, named by its label") << "txtPort"
+                                                  << "Port:";
+    QTest::newRow("log box") << "Text1"
+                             << "Modem log";
+}
+
+void TestForm1::screenReadersNameTheBoxes() {
+    QFETCH(QString, box);
+    QFETCH(QString, name);
+
+    WindowOnLine window;
+    QAccessibleInterface *control =
+        QAccessible::queryAccessibleInterface(window.form.findChild<QWidget *>(box));
+    QVERIFY(control);
+    QCOMPARE(control->role(), QAccessible::EditableText);
+    QCOMPARE(control->text(QAccessible::Name), name);
+    QVERIFY(!control->text(QAccessible::Description).isEmpty());
+}
+
 void TestForm1::connectOpensTheTypedPort() {
     WindowOnLine window;
     window.press(QStringLiteral("Connect"));
@@ -200,6 +226,7 @@ void TestForm1::connectFailures() {
     });
     QCOMPARE(failure.exitStatus, 1);
     QVERIFY2(failure.message.startsWith(failureText(error)), qPrintable(failure.message));
+    QVERIFY2(failure.readAloud.contains(failure.message), qPrintable(failure.readAloud.join('|')));
     QVERIFY(!window.comm->portOpen());
     // A number that does not convert never reaches the component: it is as it was created.
     if (!portTouched) {

@@ -29,6 +29,13 @@ Run run(const QString &program, const QStringList &arguments) {
             QString::fromLocal8Bit(process.readAll())};
 }
 
+// The lines of a checker's report that are errors or warnings, which it gives as "E: ..." and
+// "W: ...".
+QStringList complaints(const QString &report) {
+    static const QRegularExpression Complaint(QStringLiteral("^\\s*[EW]: "));
+    return report.split(u'\n').filter(Complaint);
+}
+
 } // namespace
 
 // The Debian package as a person installs it: built by CPack from this build, then unpacked
@@ -44,6 +51,10 @@ private slots:
     void dependencies();
     void desktopEntry();
     void icons();
+    void lintian();
+    void appstream();
+    void commandLines_data();
+    void commandLines();
 
 private:
     QString m_dpkgDeb;
@@ -79,10 +90,18 @@ void TestPackage::installedFiles_data() {
     QTest::newRow("window") << "usr/bin/modempad" << true;
     QTest::newRow("demo") << "usr/bin/modempad-demo" << true;
     QTest::newRow("simulated modem") << "usr/bin/modemsim" << true;
-    QTest::newRow("desktop entry") << "usr/share/applications/modempad.desktop" << false;
+    QTest::newRow("desktop entry")
+        << "usr/share/applications/org.example.ModemPad.desktop" << false;
+    QTest::newRow("AppStream metadata")
+        << "usr/share/metainfo/org.example.ModemPad.metainfo.xml" << false;
     QTest::newRow("icon") << "usr/share/icons/hicolor/scalable/apps/modempad.svg" << false;
     QTest::newRow("icon for menus without SVG")
         << "usr/share/icons/hicolor/256x256/apps/modempad.png" << false;
+    QTest::newRow("manual of the window") << "usr/share/man/man1/modempad.1.gz" << false;
+    QTest::newRow("manual of the demo") << "usr/share/man/man1/modempad-demo.1.gz" << false;
+    QTest::newRow("manual of the simulated modem") << "usr/share/man/man1/modemsim.1.gz" << false;
+    QTest::newRow("licence") << "usr/share/doc/modempad/copyright" << false;
+    QTest::newRow("changelog") << "usr/share/doc/modempad/changelog.gz" << false;
 }
 
 void TestPackage::installedFiles() {
@@ -120,7 +139,7 @@ void TestPackage::dependencies() {
 
 void TestPackage::desktopEntry() {
     const QString entry =
-        m_root.filePath(QStringLiteral("usr/share/applications/modempad.desktop"));
+        m_root.filePath(QStringLiteral("usr/share/applications/org.example.ModemPad.desktop"));
     const QString validator =
         QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     QVERIFY2(!validator.isEmpty(), "desktop-file-validate is missing: apt-get install "
@@ -160,6 +179,63 @@ void TestPackage::icons() {
     while (!xml.atEnd())
         xml.readNext();
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+}
+
+void TestPackage::lintian() {
+    const QString lintian = QStandardPaths::findExecutable(QStringLiteral("lintian"));
+    QVERIFY2(!lintian.isEmpty(), "lintian is missing: apt-get install lintian (./dev test does).");
+    // Informational tags are advice, not faults. Run as root, lintian says that it would rather
+    // not be, which is harmless.
+    const Run check =
+        run(lintian, {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), m_package});
+    QVERIFY2(check.exitCode == 0 && complaints(check.output).isEmpty(), qPrintable(check.output));
+}
+
+void TestPackage::appstream() {
+    const QString appstreamcli = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+    QVERIFY2(!appstreamcli.isEmpty(),
+             "appstreamcli is missing: apt-get install appstream (./dev test does).");
+    // As installed, so that the metadata is checked against the desktop entry beside it.
+    const Run check = run(
+        appstreamcli, {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), m_root.path()});
+    QVERIFY2(check.exitCode == 0 && complaints(check.output).isEmpty(), qPrintable(check.output));
+}
+
+void TestPackage::commandLines_data() {
+    QTest::addColumn<QString>("program");
+
+    QTest::newRow("demo") << "modempad-demo";
+    QTest::newRow("simulated modem") << "modemsim";
+}
+
+void TestPackage::commandLines() {
+    QFETCH(QString, program);
+
+    const QString path = m_root.filePath(QStringLiteral("usr/bin/") + program);
+    const Run version = run(path, {QStringLiteral("--version")});
+    QCOMPARE(version.exitCode, 0);
+    // Qt may warn on the same output about the environment of the test.
+    QVERIFY2(
+        version.output.split(u'\n').contains(program + u' ' + QStringLiteral(MODEMPAD_VERSION)),
+        qPrintable(version.output));
+
+    // Every option the program offers is in its manual page.
+    const Run manual =
+        run(QStringLiteral("gzip"),
+            {QStringLiteral("-dc"),
+             m_root.filePath(QStringLiteral("usr/share/man/man1/%1.1.gz").arg(program))});
+    QCOMPARE(manual.exitCode, 0);
+    const Run help = run(path, {QStringLiteral("--help")});
+    QCOMPARE(help.exitCode, 0);
+    static const QRegularExpression Option(QStringLiteral("^  (?:-\\w, )?--([\\w-]+)"),
+                                           QRegularExpression::MultilineOption);
+    int options = 0;
+    for (const QRegularExpressionMatch &match : Option.globalMatch(help.output)) {
+        const QString option = QStringLiteral("\\-\\-") + match.captured(1).replace(u'-', "\\-");
+        QVERIFY2(manual.output.contains(option), qPrintable(option));
+        ++options;
+    }
+    QVERIFY(options >= 4);
 }
 
 QTEST_MAIN(TestPackage)

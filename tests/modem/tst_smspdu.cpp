@@ -40,6 +40,8 @@ private slots:
     void semiOctets();
     void submit_data();
     void submit();
+    void textFaults_data();
+    void textFaults();
     void testMessageFields();
 };
 
@@ -53,6 +55,9 @@ void TestSmsPdu::packing_data() {
     QTest::newRow("seven fill whole octets") << "1234567" << 7 << "31D98C56B3DD00";
     QTest::newRow("eight fill seven octets") << "12345678" << 8 << "31D98C56B3DD70";
     QTest::newRow("extension table") << "[]" << 4 << "1BDEC607";
+    QTest::newRow("euro sign, extension table beyond ASCII")
+        << QStringLiteral("\u20AC") << 2 << "9B32";
+    QTest::newRow("beyond ASCII") << QStringLiteral("\u00E9\u00A3\u0394") << 3 << "850004";
     QTest::newRow("empty") << "" << 0 << "";
 }
 
@@ -61,9 +66,9 @@ void TestSmsPdu::packing() {
     QFETCH(int, septets);
     QFETCH(QString, packed);
 
-    const std::string ascii = text.toStdString();
-    QCOMPARE(int(SmsPdu::septetCount(ascii)), septets);
-    QCOMPARE(hex(SmsPdu::packGsm7(ascii)), packed);
+    const std::string utf8 = text.toStdString();
+    QCOMPARE(int(SmsPdu::septetCount(utf8)), septets);
+    QCOMPARE(hex(SmsPdu::packGsm7(utf8)), packed);
 }
 
 void TestSmsPdu::semiOctets_data() {
@@ -90,9 +95,13 @@ void TestSmsPdu::submit_data() {
     QTest::addColumn<QString>("pdu");
     QTest::addColumn<int>("tpduLength");
 
-    QTest::newRow("published vector") << "46708251358"
+    QTest::newRow("published vector") << "+46708251358"
                                       << "hellohello"
                                       << "0001000B916407281553F800000AE8329BFD4697D9EC37" << 22;
+    QTest::newRow("national number, type 129")
+        << "46708251358"
+        << "hellohello"
+        << "0001000B816407281553F800000AE8329BFD4697D9EC37" << 22;
 }
 
 void TestSmsPdu::submit() {
@@ -104,6 +113,30 @@ void TestSmsPdu::submit() {
     const SmsPdu::Octets octets = SmsPdu::submit(number.toStdString(), text.toStdString());
     QCOMPARE(hex(octets), pdu);
     QCOMPARE(int(SmsPdu::tpduLength(octets)), tpduLength);
+}
+
+void TestSmsPdu::textFaults_data() {
+    QTest::addColumn<QByteArray>("utf8");
+    QTest::addColumn<SmsPdu::TextFault>("fault");
+
+    using enum SmsPdu::TextFault;
+    QTest::newRow("letters beyond ASCII")
+        << QStringLiteral("Gr\u00FC\u00DFe \u00C4\u0394\u00A3").toUtf8() << None;
+    QTest::newRow("backquote") << QByteArray("`") << OutsideAlphabet;
+    QTest::newRow("c cedilla, only the capital is in")
+        << QStringLiteral("\u00E7").toUtf8() << OutsideAlphabet;
+    QTest::newRow("cut-off UTF-8") << QByteArray("\xC3") << OutsideAlphabet;
+    QTest::newRow("overlong UTF-8 for A") << QByteArray("\xC1\x81") << OutsideAlphabet;
+    QTest::newRow("160 septets") << QByteArray(160, 'a') << None;
+    QTest::newRow("161 septets") << QByteArray(161, 'a') << OverMaxSeptets;
+    QTest::newRow("80 extension characters") << QByteArray(80, '[') << None;
+    QTest::newRow("81 extension characters") << QByteArray(81, '[') << OverMaxSeptets;
+    QTest::newRow("159 and a euro sign") << QByteArray(159, 'a') + "\xE2\x82\xAC" << OverMaxSeptets;
+}
+
+void TestSmsPdu::textFaults() {
+    QFETCH(QByteArray, utf8);
+    QTEST(SmsPdu::textFault(std::string_view(utf8.constData(), utf8.size())), "fault");
 }
 
 void TestSmsPdu::testMessageFields() {

@@ -6,11 +6,23 @@
 #include "commerror.h"
 #include "pseudoterminal.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+QStringList accessibleTexts(QAccessibleInterface *node) {
+    QStringList texts{node->text(QAccessible::Name), node->text(QAccessible::Value)};
+    for (int i = 0; i < node->childCount(); ++i)
+        texts += accessibleTexts(node->child(i));
+    return texts;
+}
+
+} // namespace
 
 namespace LineTest {
 
@@ -30,6 +42,7 @@ Failure runUntilExit(const std::function<void()> &action, int timeoutMs) {
     QObject::connect(&dismisser, &QTimer::timeout, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             failure.message = box->text();
+            failure.readAloud = accessibleTexts(QAccessible::queryAccessibleInterface(box));
             box->accept();
         }
     });

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -17,10 +18,12 @@ namespace LineTest {
 QByteArray readBytes(PseudoTerminal &line, qsizetype count);
 
 // What the failure policy did: the text of the box it showed, closed at once as a user would,
+// what a screen reader could read of the box (every name and value in its accessibility tree),
 // and the status it ended the event loop with (-1: it never did).
 struct Failure {
     int exitStatus = -1;
     QString message;
+    QStringList readAloud;
 };
 Failure runUntilExit(const std::function<void()> &action, int timeoutMs = 5000);
 
