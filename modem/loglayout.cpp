@@ -10,11 +10,16 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 // About 20 times a second: smooth enough to watch text arrive, and rare enough that a flood of
 // small reads is not spent repainting.
 constexpr int FrameMilliseconds = 50;
+// While text streams in, four times a second: a box that scrolls by a screenful or more between
+// frames cannot be read as it goes anyway, and each repaint costs about as much as a hundred
+// reads.
+constexpr int StreamFrameMilliseconds = 250;
 } // namespace
 
 LogLayout &LogLayout::of(QPlainTextEdit &box) {
@@ -43,6 +48,7 @@ LogLayout::LogLayout(QTextDocument *document, QPlainTextEdit &box)
     : QPlainTextDocumentLayout(document)
     , m_box(box)
     , m_frameInterval(FrameMilliseconds) {
+    box.installEventFilter(this);
     box.viewport()->installEventFilter(this);
 }
 
@@ -53,67 +59,80 @@ void LogLayout::append(QString text) {
     // ends the block, so that no block grows beyond a piece and the lines after it.
     const qsizetype last = std::max<qsizetype>(text.lastIndexOf(QLatin1Char('\n')), 0);
     std::replace(text.begin(), text.begin() + last, QChar(u'\n'), QChar(QChar::LineSeparator));
+    m_waiting += text;
+    if (m_frame.isActive())
+        return;
+    if (isFollowing())
+        m_endOfView = m_box.verticalScrollBar()->value();
+    // Text that comes within a frame's interval of the last frame is a stream: each such frame
+    // waits twice as long as the one before, up to a stream's frame, and a pause as long as
+    // the interval brings the frames back to their usual pace. A frame that took long waits
+    // twice as long whatever comes (a line of a megabyte is laid out in about a quarter of a
+    // second), so that the window spends at most a third of its time catching up and goes on
+    // answering the user.
+    const bool streaming = m_sinceFrame.isValid() && m_sinceFrame.elapsed() < m_frameInterval;
+    m_frameInterval =
+        streaming ? std::min(2 * m_frameInterval, StreamFrameMilliseconds) : FrameMilliseconds;
+    m_frame.start(std::max(m_frameInterval, 2 * m_lastFrameTook), this);
+}
+
+void LogLayout::flush() {
+    m_frame.stop();
+    if (m_waiting.isEmpty())
+        return;
+    m_sinceFrame.start();
+    const bool following = isFollowing();
     // A cursor of our own: the user's cursor and selection in the box stay where they are.
     QTextCursor end(document());
-    m_appending = true;
     // Inside an edit block, and set rather than moved, the cursor never lays a line out to learn
     // its x position.
     end.beginEditBlock();
     end.setPosition(document()->characterCount() - 1);
-    end.insertText(text);
+    end.insertText(std::exchange(m_waiting, {}));
     end.endEditBlock();
-    m_appending = false;
-}
-
-void LogLayout::documentChanged(int from, int charsRemoved, int charsAdded) {
-    if (m_appending) {
-        if (!m_frame.isActive()) {
-            if (isFollowing())
-                m_endOfView = m_box.verticalScrollBar()->value();
-            m_pendingFrom = from;
-            m_frame.start(m_frameInterval, this);
-        }
-        return;
-    }
-    if (m_frame.isActive()) {
-        // Someone else changed the text while appended text waited: lay out both now, as one
-        // change from the first of them to the end.
-        catchUp(std::min(from, m_pendingFrom));
-        return;
-    }
-    QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
-}
-
-void LogLayout::timerEvent(QTimerEvent *event) {
-    if (event->timerId() == m_frame.timerId())
-        catchUp(m_pendingFrom);
-    else
-        QPlainTextDocumentLayout::timerEvent(event);
-}
-
-void LogLayout::catchUp(int from) {
-    m_frame.stop();
-    QElapsedTimer took;
-    took.start();
-    const bool following = isFollowing();
-    QPlainTextDocumentLayout::documentChanged(from, 0, document()->characterCount() - from);
     if (following)
         followEnd();
     else
         m_endOfView = -1;
-    // A frame that takes long (a line of a megabyte is laid out in about a quarter of a second)
-    // waits twice as long for the next, so that the window spends at most a third of its time
-    // catching up and goes on answering the user.
-    m_frameInterval = std::max(FrameMilliseconds, int(2 * took.elapsed()));
+    m_lastFrameTook = int(m_sinceFrame.restart());
+}
+
+void LogLayout::timerEvent(QTimerEvent *event) {
+    if (event->timerId() == m_frame.timerId())
+        flush();
+    else
+        QPlainTextDocumentLayout::timerEvent(event);
 }
 
 bool LogLayout::eventFilter(QObject *watched, QEvent *event) {
-    // A resized box wraps its lines again and keeps its top line where it was; a view that
-    // followed the end goes on following it once the box has done so.
-    // Installed on the viewport only; the box is asked nothing for other events, which also
-    // come while the box is being destroyed.
-    if (event->type() == QEvent::Resize && isFollowing())
-        QMetaObject::invokeMethod(this, &LogLayout::followEnd, Qt::QueuedConnection);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+        // Whatever the user is about to do to the text, they do it to all that has arrived.
+        flush();
+        break;
+    case QEvent::Resize:
+        // A resized box wraps its lines again and keeps its top line where it was; a view that
+        // followed the end goes on following it once the box has done so. The box is asked
+        // nothing for other events, which also come while it is being destroyed.
+        if (watched == m_box.viewport() && isFollowing()) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    // Unless the user has scrolled away meanwhile.
+                    if (isFollowing())
+                        followEnd();
+                },
+                Qt::QueuedConnection);
+        }
+        break;
+    default:
+        break;
+    }
     return QPlainTextDocumentLayout::eventFilter(watched, event);
 }
 
@@ -126,6 +145,15 @@ bool LogLayout::isFollowing() const {
 
 void LogLayout::followEnd() {
     QScrollBar *bar = m_box.verticalScrollBar();
-    bar->setValue(bar->maximum());
+    if (bar->value() != bar->maximum()) {
+        // A box that scrolls with its viewport updating lays out every line it passes, to move
+        // the pixels already shown; lines that arrived and scrolled out within one frame were
+        // never shown. With updates off it only sets its top line, and repaints what is then in
+        // view.
+        QWidget *viewport = m_box.viewport();
+        viewport->setUpdatesEnabled(false);
+        bar->setValue(bar->maximum());
+        viewport->setUpdatesEnabled(true);
+    }
     m_endOfView = bar->value();
 }

@@ -5,13 +5,13 @@
 
 #include "loglayout.h"
 
-namespace ReceiveLog {
+#include <utility>
 
-QString toText(QByteArrayView data) {
-    // At most four characters a byte; written through a pointer, as this runs for every byte
-    // that arrives.
-    QString text(data.size() * 4, Qt::Uninitialized);
-    QChar *out = text.data();
+namespace {
+
+// Writes the text of the bytes from `out` on, at most four characters a byte, and returns where
+// it ended; through a pointer, as this runs for every byte that arrives.
+QChar *writeText(QChar *out, QByteArrayView data) {
     for (qsizetype i = 0; i < data.size(); ++i) {
         const auto byte = static_cast<unsigned char>(data[i]);
         if (byte == '\r' || byte == '\n') {
@@ -31,12 +31,25 @@ QString toText(QByteArrayView data) {
             *out++ = QChar(0x27E9);
         }
     }
-    text.truncate(out - text.constData());
+    return out;
+}
+
+} // namespace
+
+namespace ReceiveLog {
+
+QString toText(QByteArrayView data) {
+    QString text(data.size() * 4, Qt::Uninitialized);
+    text.truncate(writeText(text.data(), data) - text.constData());
     return text;
 }
 
 void append(QPlainTextEdit &log, QByteArrayView data) {
-    LogLayout::of(log).append(QLatin1Char(' ') + toText(data));
+    // The blank and the text in one string, written once.
+    QString piece(1 + data.size() * 4, Qt::Uninitialized);
+    piece[0] = QLatin1Char(' ');
+    piece.truncate(writeText(piece.data() + 1, data) - piece.constData());
+    LogLayout::of(log).append(std::move(piece));
 }
 
 } // namespace ReceiveLog

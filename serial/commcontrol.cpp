@@ -172,7 +172,9 @@ void CommControl::setOutput(const QByteArray &data) {
 
 QByteArray CommControl::input() {
     requireOpen();
-    return m_inputLen > 0 ? m_port.read(m_inputLen) : m_port.readAll();
+    // What waits is in the port's buffer already: reading that much allocates once, where
+    // readAll() would allocate a whole buffer chunk for a few bytes.
+    return m_port.read(m_inputLen > 0 ? m_inputLen : m_port.bytesAvailable());
 }
 
 void CommControl::mapPort(qint16 number, const QString &device) {

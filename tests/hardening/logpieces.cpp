@@ -3,18 +3,24 @@
 
 #include "logpieces.h"
 
+#include "commcontrol.h"
+
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
-LogPieces::LogPieces(QPlainTextEdit &log)
-    : m_log(log) {
+LogPieces::LogPieces(QPlainTextEdit &log, CommControl &port)
+    : m_log(log)
+    , m_start(log.document()->characterCount() - 1) {
     connect(log.document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int added) {
-                m_pieces.append({position, added});
-                m_added += added;
-            });
+            [this](int, int, int added) { m_added += added; });
+    connect(&port, &CommControl::OnComm, this, [this, &port] {
+        if (port.commEvent() == CommControl::comEvReceive)
+            ++m_pieces;
+    });
 }
 
 QString LogPieces::shown(unsigned char byte) {
@@ -40,43 +46,52 @@ qsizetype LogPieces::shownLength(QByteArrayView sent) {
 }
 
 qsizetype LogPieces::firstMismatch(QByteArrayView sent) const {
-    const QString text = m_log.document()->toPlainText();
-    // Where in `sent` the next piece may start: a CR LF pair split between two pieces shows as
-    // two line breaks, so a piece that ends in a CR's line break leaves two possibilities.
-    QList<qsizetype> starts{0};
+    // Pieces reach the log several to a frame, so where one ends shows only as a blank, and a
+    // blank may as well be a byte sent. Every reading of the text is followed at once: a state
+    // is the offset in `sent` of the next byte to show, and whether the piece must end first
+    // (after a CR whose LF the next piece shows), kept by where in the text it stands.
+    struct State {
+        qsizetype at;
+        bool pieceEnds;
+        bool operator==(const State &) const = default;
+    };
+    const QString text = m_log.document()->toPlainText().mid(m_start);
+    // A byte takes at most four characters; states further on wait in this ring.
+    constexpr qsizetype Ring = 5;
+    std::array<QList<State>, Ring> states;
+    const auto reach = [&](qsizetype position, State state) {
+        QList<State> &there = states[position % Ring];
+        if (!there.contains(state))
+            there.append(state);
+    };
+    reach(0, {0, true});
     qsizetype furthest = 0;
-    for (const Piece &piece : m_pieces) {
-        const QStringView view = QStringView(text).mid(piece.position, piece.length);
-        QList<qsizetype> ends;
-        for (qsizetype at : std::as_const(starts)) {
-            if (!view.startsWith(u' '))
+    for (qsizetype position = 0; position < text.size(); ++position) {
+        const QList<State> here = std::exchange(states[position % Ring], {});
+        for (const State &state : here) {
+            furthest = std::max(furthest, state.at);
+            if (text.at(position) == u' ')
+                reach(position + 1, {state.at, false});
+            if (state.pieceEnds || state.at == sent.size())
                 continue;
-            qsizetype pos = 1;
-            bool matched = true;
-            while (pos < view.size() && matched) {
-                const auto byte = at < sent.size() ? static_cast<unsigned char>(sent[at]) : 0;
-                const QString expected = shown(byte);
-                matched = at < sent.size() && view.mid(pos).startsWith(expected);
-                if (!matched)
-                    break;
-                pos += expected.size();
-                ++at;
-                if (byte == '\r' && at < sent.size() && sent[at] == '\n') {
-                    if (pos < view.size())
-                        ++at;
-                    else
-                        ends << at + 1;
-                }
-            }
-            furthest = std::max(furthest, at);
-            if (matched)
-                ends << at;
+            const auto byte = static_cast<unsigned char>(sent[state.at]);
+            const QString expected = shown(byte);
+            if (!QStringView(text).mid(position).startsWith(expected))
+                continue;
+            const qsizetype next = position + expected.size();
+            const bool crlf =
+                byte == '\r' && state.at + 1 < sent.size() && sent[state.at + 1] == '\n';
+            // In one piece a CR LF is one line break; a CR that ends a piece leaves its LF a
+            // line break of its own in the next.
+            if (crlf)
+                reach(next, {state.at + 2, false});
+            reach(next, {state.at + 1, crlf});
         }
-        if (ends.isEmpty())
-            return furthest;
-        std::sort(ends.begin(), ends.end());
-        ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
-        starts = ends;
     }
-    return starts.contains(sent.size()) ? -1 : furthest;
+    for (const State &state : std::as_const(states[text.size() % Ring])) {
+        if (state.at == sent.size())
+            return -1;
+        furthest = std::max(furthest, state.at);
+    }
+    return furthest;
 }

@@ -41,7 +41,7 @@ void TestFlood::everyByteKept() {
     QVERIFY2(window.modem.isOpen(), qPrintable(window.modem.errorString()));
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
     window.press(QStringLiteral("Connect"));
-    LogPieces pieces(*window.log);
+    LogPieces pieces(*window.log, *window.comm);
 
     // Every 10 ms a zero-delay timer is queued; how long the longest of them waits is how long
     // the window could not have answered a click.

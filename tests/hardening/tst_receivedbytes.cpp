@@ -53,7 +53,7 @@ void TestReceivedBytes::shownInFull() {
     QVERIFY2(window.modem.isOpen(), qPrintable(window.modem.errorString()));
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
     window.press(QStringLiteral("Connect"));
-    LogPieces pieces(*window.log);
+    LogPieces pieces(*window.log, *window.comm);
     const qsizetype expected = LogPieces::shownLength(sent);
     const LineWriter writer(window.modem, sent);
     QTRY_VERIFY_WITH_TIMEOUT(pieces.shownLength() >= expected, 60000);
