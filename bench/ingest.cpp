@@ -6,6 +6,9 @@
 //   bench_ingest bulk MIB      MIB of 64-byte lines as fast as the line carries them
 //   bench_ingest paced SECONDS one 64-byte line per write at 11,520 B/s (a 115200-baud line)
 // Prints the CPU time this process spent receiving, and how much its resident memory grew.
+// With a third argument, "traced", it starts receiving only once a tracer such as strace has
+// attached, and leaves without tearing down the window, so that the tracer counts the system
+// calls of receiving alone.
 
 #include "benchwindow.h"
 #include "measure.h"
@@ -15,23 +18,28 @@
 
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    const bool paced = argc == 3 && std::strcmp(argv[1], "paced") == 0;
-    if (argc != 3 || (!paced && std::strcmp(argv[1], "bulk") != 0)) {
-        std::fprintf(stderr, "usage: bench_ingest bulk MIB | bench_ingest paced SECONDS\n");
+    const bool paced = argc >= 3 && std::strcmp(argv[1], "paced") == 0;
+    const bool traced = argc == 4 && std::strcmp(argv[3], "traced") == 0;
+    if (argc < 3 || (argc == 4 && !traced) || argc > 4 ||
+        (!paced && std::strcmp(argv[1], "bulk") != 0)) {
+        std::fprintf(stderr, "usage: bench_ingest bulk MIB [traced] | "
+                             "bench_ingest paced SECONDS [traced]\n");
         return 2;
     }
     const int amount = std::atoi(argv[2]);
     constexpr double linesPerSecond = 11520.0 / BenchWindow::LineLength;
 
-    BenchWindow bench;
     const qint64 lines = paced ? qint64(amount * linesPerSecond)
                                : qint64(amount) * (1 << 20) / BenchWindow::LineLength;
-    bench.prepareWriter(lines, paced ? linesPerSecond : 0);
+    BenchWindow bench(lines, paced ? linesPerSecond : 0);
     // Whatever the window does once after showing is not part of receiving.
     QTest::qWait(500);
+    if (traced && !QTest::qWaitFor(Measure::isTraced, 30000))
+        qFatal("no tracer attached");
 
     const double cpu = Measure::cpuSeconds();
     const double system = Measure::systemSeconds();
@@ -57,6 +65,10 @@ int main(int argc, char *argv[]) {
                     "+%.2f MB per MiB, %lld pieces%s\n",
                     amount, cpuUsed / mib, cpuUsed, wallUsed, growth, bench.pieces(),
                     complete ? "" : ", LOG INCOMPLETE");
+    }
+    if (traced) {
+        std::fflush(stdout);
+        ::_exit(complete ? 0 : 1);
     }
     return complete ? 0 : 1;
 }

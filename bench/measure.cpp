@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <ctime>
+#include <fstream>
+#include <string>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -48,6 +50,17 @@ double wallSeconds() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+bool isTraced() {
+    std::ifstream status("/proc/self/status");
+    std::string field;
+    int tracer = 0;
+    while (status >> field) {
+        if (field == "TracerPid:" && status >> tracer)
+            break;
+    }
+    return tracer != 0;
 }
 
 } // namespace Measure

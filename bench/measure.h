@@ -14,5 +14,7 @@ double systemSeconds();
 double residentBytes();
 // Monotonic wall time, in seconds.
 double wallSeconds();
+// Whether a tracer (strace, a debugger) is attached to this process.
+bool isTraced();
 
 } // namespace Measure

@@ -3,7 +3,6 @@
 
 #include "loglayout.h"
 
-#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -20,6 +19,9 @@ constexpr int FrameMilliseconds = 50;
 // frames cannot be read as it goes anyway, and each repaint costs about as much as a hundred
 // reads.
 constexpr int StreamFrameMilliseconds = 250;
+// A flood catches up a frame early rather than hold more than a megabyte of text (two in
+// memory) on the way to the box.
+constexpr qsizetype MaxWaiting = 1 << 20;
 } // namespace
 
 LogLayout &LogLayout::of(QPlainTextEdit &box) {
@@ -60,6 +62,10 @@ void LogLayout::append(QString text) {
     const qsizetype last = std::max<qsizetype>(text.lastIndexOf(QLatin1Char('\n')), 0);
     std::replace(text.begin(), text.begin() + last, QChar(u'\n'), QChar(QChar::LineSeparator));
     m_waiting += text;
+    if (m_waiting.size() >= MaxWaiting) {
+        flush();
+        return;
+    }
     if (m_frame.isActive())
         return;
     if (isFollowing())
