@@ -88,6 +88,15 @@ void SimulatedModem::receive(const QByteArray &bytes) {
         emit transmit(std::exchange(m_output, {}));
 }
 
+void SimulatedModem::terminalClosed() {
+    m_state = State::Command;
+    m_inLine = false;
+    m_previous = 0;
+    m_line.clear();
+    m_body.clear();
+    m_output.clear();
+}
+
 void SimulatedModem::receiveCommandByte(char byte) {
     // Echo is character by character, as V.250 has it, also of what is not a command line.
     if (m_echo)

@@ -24,6 +24,10 @@ public:
 
     QList<AcceptedMessage> acceptedMessages() const { return m_accepted; }
 
+    // The program at the other end closed the line, as when a terminal drops DTR: a half-typed
+    // command line or message body is dropped.
+    void terminalClosed();
+
 signals:
     // Bytes for the line: echo, information text, result codes and prompts.
     void transmit(const QByteArray &bytes);
