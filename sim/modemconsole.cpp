@@ -74,10 +74,13 @@ void ModemConsole::readInput() {
     m_pending.append(buffer, count);
     qsizetype end = 0;
     while ((end = m_pending.indexOf('\n')) >= 0) {
-        const QString line = QString::fromUtf8(m_pending.left(end)).trimmed();
+        // The text is the message's to its last space; only the line's end goes.
+        QByteArray line = m_pending.left(end);
         m_pending.remove(0, end + 1);
-        if (!line.isEmpty())
-            execute(line);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.trimmed().isEmpty())
+            execute(QString::fromUtf8(line));
     }
     if (m_pending.size() > MaxLine)
         m_pending.clear();
