@@ -61,6 +61,12 @@ std::optional<int> number(const QByteArray &argument, int minimum, int maximum, 
     return value;
 }
 
+std::optional<int> required(const QByteArray &argument, int minimum, int maximum) {
+    if (argument.isEmpty())
+        return std::nullopt;
+    return number(argument, minimum, maximum);
+}
+
 std::optional<QByteArray> string(const QByteArray &argument) {
     if (argument.startsWith('"')) {
         if (argument.size() < 2 || !argument.endsWith('"'))

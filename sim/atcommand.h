@@ -34,6 +34,8 @@ namespace AtParameter {
 
 // A number within [minimum, maximum]; an omitted one takes its default.
 std::optional<int> number(const QByteArray &argument, int minimum, int maximum, int omitted = 0);
+// The same, but one that must be given.
+std::optional<int> required(const QByteArray &argument, int minimum, int maximum);
 
 // A string, in quotes as TS 27.007 writes them or bare as many modems take them.
 std::optional<QByteArray> string(const QByteArray &argument);

@@ -48,8 +48,8 @@ void EquipmentCommands::addTo(CommandTable &table) {
     const Handler facilityLock = [](const AtCommand &command) {
         const QList<QByteArray> arguments = command.arguments();
         const auto facility = AtParameter::string(arguments.value(0));
-        const auto mode = AtParameter::number(arguments.value(1), 0, 2, -1);
-        if (!facility || !mode || *mode < 0)
+        const auto mode = AtParameter::required(arguments.value(1), 0, 2);
+        if (!facility || !mode)
             return AtResponse::error();
         if (facility->toUpper() != "SC")
             return AtResponse::cmeError(CmeError::OperationNotSupported);

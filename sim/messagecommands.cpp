@@ -194,11 +194,11 @@ AtResponse MessageCommands::send(const AtCommand &command) {
 
 AtResponse MessageCommands::sendStored(const AtCommand &command) {
     const QList<QByteArray> arguments = command.arguments();
-    const auto index = AtParameter::number(arguments.value(0), 0, 99999, -1);
+    const auto index = AtParameter::required(arguments.value(0), 0, 99999);
     std::optional<std::pair<QString, int>> destination;
     if (arguments.size() > 1)
         destination = address(arguments.at(1), arguments.value(2));
-    if (arguments.size() > 3 || !index || *index < 0 || (arguments.size() > 1 && !destination))
+    if (arguments.size() > 3 || !index || (arguments.size() > 1 && !destination))
         return AtResponse::error();
     StoredMessage *stored = m_store.find(m_settings.writeStorage, *index);
     if (!stored)
@@ -222,9 +222,9 @@ AtResponse MessageCommands::write(const AtCommand &command) {
     const QList<QByteArray> arguments = command.arguments();
     const MessageFormat format(m_parameters, m_equipment.characterSet);
     if (!m_parameters.textMode) {
-        const auto length = AtParameter::number(arguments.value(0), 1, MaxTpduLength, -1);
+        const auto length = AtParameter::required(arguments.value(0), 1, MaxTpduLength);
         const auto status = format.status(arguments.value(1).isEmpty() ? "2" : arguments.at(1));
-        if (arguments.size() > 2 || !length || *length < 0 || !status)
+        if (arguments.size() > 2 || !length || !status)
             return AtResponse::error();
         // Only what the terminal sends can be written: SMS-SUBMITs, unsent or sent.
         if (*status < int(MessageStatus::StoredUnsent) || *status == AllStatuses)
@@ -274,8 +274,8 @@ AtResponse MessageCommands::list(const AtCommand &command) {
 }
 
 AtResponse MessageCommands::read(const AtCommand &command) {
-    const auto index = AtParameter::number(command.value, 0, 99999, -1);
-    if (!index || *index < 0)
+    const auto index = AtParameter::required(command.value, 0, 99999);
+    if (!index)
         return AtResponse::error();
     StoredMessage *message = m_store.find(m_settings.readStorage, *index);
     if (!message)
@@ -290,9 +290,9 @@ AtResponse MessageCommands::read(const AtCommand &command) {
 
 AtResponse MessageCommands::remove(const AtCommand &command) {
     const QList<QByteArray> arguments = command.arguments();
-    const auto index = AtParameter::number(arguments.value(0), 0, 99999, -1);
+    const auto index = AtParameter::required(arguments.value(0), 0, 99999);
     const auto flag = AtParameter::number(arguments.value(1), 0, 4);
-    if (arguments.size() > 2 || !index || *index < 0 || !flag)
+    if (arguments.size() > 2 || !index || !flag)
         return AtResponse::error();
     const QByteArray &storage = m_settings.readStorage;
     if (*flag == 0) {

@@ -27,7 +27,7 @@ NetworkCommands::NetworkCommands(const EquipmentSettings &equipment, QObject *pa
 void NetworkCommands::addTo(CommandTable &table) {
     const Handler setFunctionality = [this](const AtCommand &command) {
         const QList<QByteArray> arguments = command.arguments();
-        const auto level = AtParameter::number(arguments.value(0), 0, 4, -1);
+        const auto level = AtParameter::required(arguments.value(0), 0, 4);
         // Resetting the modem on the way (<rst> 1) is not simulated.
         const auto reset = AtParameter::number(arguments.value(1), 0, 0);
         if (arguments.size() > 2 || !level || !reset || (*level != 0 && *level != 1 && *level != 4))
@@ -40,9 +40,9 @@ void NetworkCommands::addTo(CommandTable &table) {
     };
     const Handler setOperator = [this](const AtCommand &command) {
         const QList<QByteArray> arguments = command.arguments();
-        const auto mode = AtParameter::number(arguments.value(0), 0, 4, -1);
+        const auto mode = AtParameter::required(arguments.value(0), 0, 4);
         const auto format = AtParameter::number(arguments.value(1), 0, 2, -1);
-        if (!mode || !format || *mode < 0 || (*mode == 3 && *format < 0))
+        if (!mode || !format || (*mode == 3 && *format < 0))
             return AtResponse::error();
         // Automatic selection finds the one operator there is; choosing or leaving it is not
         // simulated.
@@ -87,8 +87,8 @@ void NetworkCommands::addTo(CommandTable &table) {
             registration("+CGREG", m_settings.gprsRegistrationReporting, isAttached(), false));
     };
     const Handler setAttach = [this](const AtCommand &command) {
-        const auto state = AtParameter::number(command.value, 0, 1, -1);
-        if (!state || *state < 0)
+        const auto state = AtParameter::required(command.value, 0, 1);
+        if (!state)
             return AtResponse::error();
         if (*state == 1 && !isRegistered())
             return AtResponse::cmeError(CmeError::NoNetworkService);
