@@ -68,7 +68,7 @@ ModemLog::ModemLog(SimulatedModem *modem, QIODevice *output, QObject *parent)
 
 QString ModemLog::describe(const AcceptedMessage &message) {
     const SmsSubmit &submit = message.submit;
-    QStringList fields{QStringLiteral("accepted message %1 to %2 (type %3)")
+    QStringList fields{QStringLiteral("message %1 to %2 (type %3)")
                            .arg(message.reference)
                            .arg(submit.destination)
                            .arg(submit.destinationType)};
@@ -110,7 +110,8 @@ QString ModemLog::printable(const QString &text) {
 }
 
 void ModemLog::logAccepted(const AcceptedMessage &message) {
-    writeLine(QStringLiteral("== ") + describe(message));
+    // Accepted, not sent: the simulation sends nothing anywhere.
+    writeLine(QStringLiteral("== accepted ") + describe(message));
     const SmsSubmit &submit = message.submit;
     if (const auto whole = m_parts.add(submit.destination, submit.userDataHeader, submit.text)) {
         writeLine(QStringLiteral("== all parts of a long message to %1 are in: \"%2\"")
