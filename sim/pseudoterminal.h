@@ -50,7 +50,6 @@ public:
     // reads. While more than a few kilobytes wait, the program's input is left unread, so that
     // a program that writes without reading is held back as a modem holds it with CTS.
     void send(const QByteArray &data);
-    qsizetype bytesToSend() const { return m_outgoing.size(); }
 
     QByteArray readAll();
 

@@ -146,12 +146,12 @@ void SimulatedModem::executeLine(const QByteArray &line) {
     }
     for (const AtCommand &command : *commands) {
         const AtResponse response = m_commands.execute(command);
-        for (const QByteArrayList &information : response.information)
-            inform(information);
         if (response.ending != AtResponse::Ending::Ok) {
             finish(response);
             return;
         }
+        for (const QByteArrayList &information : response.information)
+            inform(information);
     }
     finish(AtResponse::ok());
 }
