@@ -41,7 +41,7 @@ QStringList cut(const QString &text, int limit, SmsCoding coding) {
 
 } // namespace
 
-QList<Concatenation::Part> Concatenation::split(const QString &text, int reference) {
+QList<Concatenation::Segment> Concatenation::split(const QString &text, int reference) {
     const auto septets = GsmAlphabet::fromString(text);
     const SmsCoding coding = septets ? SmsCoding::Gsm7Bit : SmsCoding::Ucs2;
     if (septets ? septets->size() <= SingleSeptets : text.size() <= SingleUnits)
@@ -50,7 +50,7 @@ QList<Concatenation::Part> Concatenation::split(const QString &text, int referen
     const QStringList pieces = cut(text, septets ? PartSeptets : PartUnits, coding);
     if (pieces.size() > MaxParts)
         return {};
-    QList<Part> parts;
+    QList<Segment> parts;
     for (qsizetype i = 0; i < pieces.size(); ++i) {
         QByteArray header;
         header.append(char(EightBitReference)).append(char(3)).append(char(reference));

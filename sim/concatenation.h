@@ -18,7 +18,7 @@
 // 9.2.3.24.1 and 9.2.3.24.8): splitting a text into parts, and putting parts back together.
 class Concatenation {
 public:
-    struct Part {
+    struct Segment {
         SmsCoding coding = SmsCoding::Gsm7Bit;
         // Without its length octet; empty for a text that fits one message.
         QByteArray header;
@@ -27,7 +27,7 @@ public:
 
     // The text as one message if it fits, else as parts with the given reference: GSM 7-bit if
     // every character is in the alphabet, UCS2 otherwise. Nothing when it needs over 255 parts.
-    static QList<Part> split(const QString &text, int reference);
+    static QList<Segment> split(const QString &text, int reference);
 
     // Takes a part as it arrives; once every part of its message is in, gives the whole text.
     std::optional<QString> add(const QString &address, const QByteArray &header,

@@ -96,12 +96,12 @@ void MessageCommands::addTo(CommandTable &table) {
 
 bool MessageCommands::receiveText(const QString &originator, const QString &text,
                                   const QDateTime &sent) {
-    const QList<Concatenation::Part> parts =
+    const QList<Concatenation::Segment> parts =
         Concatenation::split(text, m_nextConcatenationReference);
     if (parts.isEmpty())
         return false;
     m_nextConcatenationReference = (m_nextConcatenationReference + 1) % 256;
-    for (const Concatenation::Part &part : parts) {
+    for (const Concatenation::Segment &part : parts) {
         SmsDeliver message;
         message.serviceCentre = QString::fromLatin1(ModemIdentity::ServiceCentre);
         message.originator = originator;

@@ -76,12 +76,12 @@ void TestSmsDeliver::splits() {
     QFETCH(QString, text);
     QFETCH(QList<int>, partSizes);
 
-    const QList<Concatenation::Part> parts = Concatenation::split(text, 7);
+    const QList<Concatenation::Segment> parts = Concatenation::split(text, 7);
     QList<int> sizes;
     QString joined;
     Concatenation reassembly;
     std::optional<QString> whole;
-    for (const Concatenation::Part &part : parts) {
+    for (const Concatenation::Segment &part : parts) {
         QTEST(part.coding, "coding");
         sizes.append(int(part.text.size()));
         joined += part.text;
