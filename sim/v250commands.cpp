@@ -53,8 +53,7 @@ void V250Commands::addTo(CommandTable &table) {
         m_restoreAll();
         return AtResponse::ok();
     };
-    const Handler profile = [this](const AtCommand &) {
-        const V250Settings &s = m_settings;
+    const Handler profile = [&s](const AtCommand &) {
         return AtResponse::text(
             "E" + QByteArray::number(s.echo) + " Q" + QByteArray::number(s.quiet) + " V" +
             QByteArray::number(s.verbose) + " &C" + QByteArray::number(s.dcdMode) + " &D" +
