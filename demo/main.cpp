@@ -4,6 +4,7 @@
 #include "autopilot.h"
 #include "commcontrol.h"
 #include "form1.h"
+#include "modemconsole.h"
 #include "modemline.h"
 #include "modemlog.h"
 #include "simulatedmodem.h"
@@ -56,7 +57,8 @@ int main(int argc, char *argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "ModemPad with a simulated GSM modem behind port 5. Prints the modem's side of the "
-        "dialogue. With no display it runs the autopilot."));
+        "dialogue. With no display it runs the autopilot. Reads lines such as \"sms "
+        "+447700900456 Hello there\" from standard input: a message from that number arrives."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption autopilot(
@@ -120,6 +122,10 @@ int main(int argc, char *argv[]) {
     log.writeLine(QStringLiteral("simulated modem on port %1 = %2")
                       .arg(SimulatedPort)
                       .arg(line.devicePath()));
+    ModemConsole console(&modem);
+    if (!console.start())
+        log.writeLine(QStringLiteral("-- messages cannot arrive from standard input: ") +
+                      console.errorString());
 
     Form1 form;
     auto *comm = form.findChild<CommControl *>(QStringLiteral("Comm1"));

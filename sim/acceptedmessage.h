@@ -9,10 +9,11 @@
 
 // A message the modem took for sending, as tests and the tools built on the modem look at it.
 struct AcceptedMessage {
-    // The <mr> the modem answered with +CMGS.
+    // The <mr> the modem answered with +CMGS or +CMSS.
     int reference = 0;
     // Destination, coding and text, whether it came as a PDU or in text mode.
     SmsSubmit submit;
-    // The hex digits as received in PDU mode; empty for a text mode message.
+    // The hex digits as received or stored in PDU mode; empty for a text mode message, and for
+    // a stored one that +CMSS sent to another destination.
     QByteArray pdu;
 };

@@ -3,6 +3,9 @@
 
 #include "atcommand.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -45,13 +48,61 @@ QList<QByteArray> AtCommand::arguments() const {
     return result;
 }
 
+namespace AtParameter {
+
+std::optional<int> number(const QByteArray &argument, int minimum, int maximum, int omitted) {
+    if (argument.isEmpty())
+        return omitted;
+    if (argument.size() > 5 || !std::all_of(argument.begin(), argument.end(), isDigit))
+        return std::nullopt;
+    const int value = argument.toInt();
+    if (value < minimum || value > maximum)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> required(const QByteArray &argument, int minimum, int maximum) {
+    if (argument.isEmpty())
+        return std::nullopt;
+    return number(argument, minimum, maximum);
+}
+
+std::optional<QByteArray> string(const QByteArray &argument) {
+    if (argument.startsWith('"')) {
+        if (argument.size() < 2 || !argument.endsWith('"'))
+            return std::nullopt;
+        return argument.mid(1, argument.size() - 2);
+    }
+    if (argument.contains('"'))
+        return std::nullopt;
+    return argument;
+}
+
+bool isDialString(const QString &address) {
+    static const QRegularExpression Pattern(QStringLiteral("^\\+?[0-9*#]{1,20}$"));
+    return Pattern.match(address).hasMatch();
+}
+
+} // namespace AtParameter
+
 std::optional<QList<AtCommand>> AtCommand::parseLine(const QByteArray &line) {
     const QByteArray text = withoutSpaces(line);
+    const auto digitsFrom = [&text](qsizetype at) {
+        qsizetype end = at;
+        while (end < text.size() && isDigit(text.at(end)))
+            ++end;
+        return text.mid(at, end - at);
+    };
     QList<AtCommand> commands;
     qsizetype at = 0;
     while (at < text.size()) {
         AtCommand command;
-        const char c = text.at(at);
+        const char c = char(std::toupper(static_cast<unsigned char>(text.at(at))));
+        if (c == ';') {
+            // Ends an extended command; many modems also take it between basic ones.
+            ++at;
+            continue;
+        }
         if (c == '+') {
             const qsizetype start = at++;
             while (at < text.size() && (isLetter(text.at(at)) || isDigit(text.at(at))))
@@ -78,17 +129,33 @@ std::optional<QList<AtCommand>> AtCommand::parseLine(const QByteArray &line) {
                     return std::nullopt;
                 command.value = text.mid(valueStart, at - valueStart);
             }
-            if (at < text.size()) {
-                if (text.at(at) != ';')
-                    return std::nullopt;
+            if (at < text.size() && text.at(at) != ';')
+                return std::nullopt;
+        } else if (c == 'S') {
+            // An S-parameter: its number is part of its name.
+            const QByteArray number = digitsFrom(at + 1);
+            if (number.isEmpty())
+                return std::nullopt;
+            command.name = 'S' + QByteArray::number(number.toInt());
+            at += 1 + number.size();
+            if (text.mid(at, 1) == "?") {
+                command.form = Form::Query;
                 ++at;
+            } else if (text.mid(at, 1) == "=") {
+                command.form = Form::Set;
+                command.value = digitsFrom(++at);
+                at += command.value.size();
+            } else {
+                return std::nullopt;
             }
-        } else if (isLetter(c)) {
-            command.name = QByteArray(1, char(std::toupper(static_cast<unsigned char>(c))));
-            const qsizetype start = ++at;
-            while (at < text.size() && isDigit(text.at(at)))
-                ++at;
-            command.value = text.mid(start, at - start);
+        } else if (c == '&' || isLetter(c)) {
+            const qsizetype start = at;
+            at += c == '&' ? 2 : 1;
+            if (at > text.size() || !isLetter(text.at(at - 1)))
+                return std::nullopt;
+            command.name = text.mid(start, at - start).toUpper();
+            command.value = digitsFrom(at);
+            at += command.value.size();
         } else {
             return std::nullopt;
         }

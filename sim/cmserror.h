@@ -13,4 +13,8 @@ enum class CmsError {
     OperationNotSupported = 303,
     InvalidPduParameter = 304,
     InvalidTextParameter = 305,
+    InvalidMemoryIndex = 321,
+    MemoryFull = 322,
+    NoNetworkService = 331,
+    UnknownError = 500,
 };

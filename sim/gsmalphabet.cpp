@@ -66,6 +66,20 @@ QByteArray unpack(const QByteArray &octets, int count, int fillBits) {
     return septets;
 }
 
+QByteArray pack(const QByteArray &septets, int fillBits) {
+    QByteArray octets((fillBits + septets.size() * 7 + 7) / 8, 0);
+    for (qsizetype i = 0; i < septets.size(); ++i) {
+        const int septet = septets.at(i) & 0x7F;
+        const qsizetype bit = fillBits + i * 7;
+        const qsizetype index = bit / 8;
+        const int shift = int(bit % 8);
+        octets[index] = char(quint8(octets.at(index)) | (septet << shift));
+        if (shift > 1)
+            octets[index + 1] = char(septet >> (8 - shift));
+    }
+    return octets;
+}
+
 QString toString(const QByteArray &septets) {
     QString text;
     for (qsizetype i = 0; i < septets.size(); ++i) {

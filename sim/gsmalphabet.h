@@ -15,6 +15,9 @@ namespace GsmAlphabet {
 // aligns text after a user data header). Returns one septet per byte.
 QByteArray unpack(const QByteArray &octets, int count, int fillBits = 0);
 
+// Packs septets into octets, fillBits zero bits first; the inverse of unpack.
+QByteArray pack(const QByteArray &septets, int fillBits = 0);
+
 // Septets to text; an escape introduces a character of the extension table.
 QString toString(const QByteArray &septets);
 

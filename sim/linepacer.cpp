@@ -29,6 +29,11 @@ void LinePacer::send(const QByteArray &bytes) {
     m_timer.start(std::max<qint64>(1, 1000 * BitsPerByte / m_baudRate));
 }
 
+void LinePacer::clear() {
+    m_pending.clear();
+    m_timer.stop();
+}
+
 void LinePacer::releaseDue() {
     const qint64 due = m_clock.nsecsElapsed() * m_baudRate / (BitsPerByte * 1'000'000'000) + 1;
     const qsizetype count = std::min<qint64>(due - m_released, m_pending.size());

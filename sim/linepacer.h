@@ -20,6 +20,8 @@ public:
     void setBaudRate(int baudRate) { m_baudRate = baudRate; }
 
     void send(const QByteArray &bytes);
+    // Drops what has not been let out yet.
+    void clear();
 
 signals:
     void released(const QByteArray &bytes);

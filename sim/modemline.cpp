@@ -10,7 +10,10 @@
 
 namespace {
 constexpr int LineRate = 2400;
-}
+// Answers waiting for the program to read them, past which its input is left unread, as a
+// modem drops CTS; the same bound as a pseudo-terminal's.
+constexpr qint64 MaxQueued = 4096;
+} // namespace
 
 ModemLine::ModemLine(SimulatedModem *modem, QObject *parent)
     : QObject(parent)
@@ -28,6 +31,10 @@ bool ModemLine::openPseudoTerminal() {
         return false;
     }
     connect(m_terminal, &PseudoTerminal::readyRead, this, &ModemLine::readLine);
+    connect(m_terminal, &PseudoTerminal::hungUp, this, [this] {
+        m_pacer.clear();
+        m_modem->terminalClosed();
+    });
     m_devicePath = m_terminal->devicePath();
     return true;
 }
@@ -35,6 +42,9 @@ bool ModemLine::openPseudoTerminal() {
 bool ModemLine::openDevice(const QString &path) {
     m_port = new QSerialPort(path, this);
     m_port->setBaudRate(LineRate);
+    // Qt stops reading the device once this much waits, so that leaving input unread holds
+    // the program back.
+    m_port->setReadBufferSize(MaxQueued);
     if (!m_port->open(QIODevice::ReadWrite)) {
         m_error = m_port->errorString();
         delete m_port;
@@ -42,6 +52,7 @@ bool ModemLine::openDevice(const QString &path) {
         return false;
     }
     connect(m_port, &QSerialPort::readyRead, this, &ModemLine::readLine);
+    connect(m_port, &QSerialPort::bytesWritten, this, &ModemLine::readLine);
     m_devicePath = path;
     connect(m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         if (error == QSerialPort::NoError || !m_port->isOpen())
@@ -59,12 +70,15 @@ void ModemLine::setPaced(bool paced) {
 }
 
 void ModemLine::readLine() {
-    m_modem->receive(m_terminal ? m_terminal->readAll() : m_port->readAll());
+    if (m_terminal)
+        m_modem->receive(m_terminal->readAll());
+    else if (m_port->bytesToWrite() <= MaxQueued)
+        m_modem->receive(m_port->readAll());
 }
 
 void ModemLine::writeLine(const QByteArray &bytes) {
-    if (m_terminal && !m_terminal->write(bytes))
-        emit lost(m_terminal->errorString());
-    else if (m_port && m_port->isOpen())
+    if (m_terminal)
+        m_terminal->send(bytes);
+    else if (m_port->isOpen())
         m_port->write(bytes);
 }

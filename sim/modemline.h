@@ -31,7 +31,8 @@ public:
     void setPaced(bool paced);
 
 signals:
-    // The device went away (hung up or unplugged); the modem is off the line from then on.
+    // The device given to openDevice went away (unplugged); the modem is off the line from then
+    // on. A pseudo-terminal is never lost: programs come and go on it.
     void lost(const QString &reason);
 
 private:

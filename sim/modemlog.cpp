@@ -21,17 +21,31 @@ QString codingName(SmsSubmit::Coding coding) {
     return {};
 }
 
+// In the largest unit that measures it whole: "63 weeks", "750 minutes", "7 s".
+QString duration(std::chrono::seconds period) {
+    static const std::pair<qint64, const char *> Units[] = {
+        {7 * 24 * 3600, "week"}, {24 * 3600, "day"}, {3600, "hour"}, {60, "minute"}};
+    const qint64 seconds = period.count();
+    for (const auto &[size, name] : Units) {
+        if (seconds >= size && seconds % size == 0) {
+            const qint64 count = seconds / size;
+            return QStringLiteral("%1 %2%3").arg(count).arg(
+                QLatin1String(name), count == 1 ? QString() : QStringLiteral("s"));
+        }
+    }
+    return QStringLiteral("%1 s").arg(seconds);
+}
+
 QString validity(const SmsSubmit &submit) {
+    const QString singleShot = submit.singleShot ? QStringLiteral(", single shot") : QString();
     switch (submit.validityFormat) {
     case SmsSubmit::ValidityFormat::None:
-        return {};
+        return QStringLiteral("no validity period") + singleShot;
     case SmsSubmit::ValidityFormat::Relative:
     case SmsSubmit::ValidityFormat::Enhanced:
-        return QStringLiteral(", valid for %1 s%2")
-            .arg(submit.validityPeriod.count())
-            .arg(submit.singleShot ? QStringLiteral(", single shot") : QString());
+        return QStringLiteral("valid for ") + duration(submit.validityPeriod) + singleShot;
     case SmsSubmit::ValidityFormat::Absolute:
-        return QStringLiteral(", valid until %1").arg(submit.validUntil.toString(Qt::ISODate));
+        return QStringLiteral("valid until %1").arg(submit.validUntil.toString(Qt::ISODate));
     }
     return {};
 }
@@ -47,24 +61,35 @@ ModemLog::ModemLog(SimulatedModem *modem, QIODevice *output, QObject *parent)
     connect(modem, &SimulatedModem::responded, this, [this](const QByteArray &response) {
         writeLine(QStringLiteral("-> ") + printable(QString::fromLatin1(response)));
     });
-    connect(modem, &SimulatedModem::messageAccepted, this, [this](const AcceptedMessage &message) {
-        writeLine(QStringLiteral("== ") + describe(message));
-    });
+    connect(modem, &SimulatedModem::messageAccepted, this, &ModemLog::logAccepted);
+    connect(modem, &SimulatedModem::noted, this,
+            [this](const QString &event) { writeLine(QStringLiteral("-- ") + printable(event)); });
 }
 
 QString ModemLog::describe(const AcceptedMessage &message) {
     const SmsSubmit &submit = message.submit;
-    QString line = QStringLiteral("message %1 to %2 (type %3), %4")
-                       .arg(message.reference)
-                       .arg(submit.destination)
-                       .arg(submit.destinationType)
-                       .arg(codingName(submit.coding));
-    if (submit.messageClass)
-        line += QStringLiteral(", class %1").arg(*submit.messageClass);
-    line += validity(submit);
+    QStringList fields{QStringLiteral("message %1 to %2 (type %3)")
+                           .arg(message.reference)
+                           .arg(submit.destination)
+                           .arg(submit.destinationType)};
+    fields << (submit.serviceCentre.isEmpty()
+                   ? QStringLiteral("service centre as stored")
+                   : QStringLiteral("service centre %1").arg(submit.serviceCentre));
+    if (submit.rejectDuplicates)
+        fields << QStringLiteral("reject duplicates");
+    if (submit.statusReportRequest)
+        fields << QStringLiteral("status report requested");
+    if (submit.replyPath)
+        fields << QStringLiteral("reply path");
+    fields << QStringLiteral("PID %1").arg(submit.protocolIdentifier);
+    fields << codingName(submit.coding) +
+                  (submit.messageClass ? QStringLiteral(" class %1").arg(*submit.messageClass)
+                                       : QString());
+    fields << validity(submit);
     if (!submit.userDataHeader.isEmpty())
-        line +=
-            QStringLiteral(", header %1").arg(QString::fromLatin1(submit.userDataHeader.toHex()));
+        fields
+            << QStringLiteral("header %1").arg(QString::fromLatin1(submit.userDataHeader.toHex()));
+    const QString line = fields.join(QStringLiteral(", "));
     if (submit.coding == SmsSubmit::Coding::EightBit)
         return line + QStringLiteral(": %1").arg(QString::fromLatin1(submit.data.toHex()));
     return line + QStringLiteral(": \"%1\"").arg(printable(submit.text));
@@ -82,6 +107,16 @@ QString ModemLog::printable(const QString &text) {
             result += character;
     }
     return result;
+}
+
+void ModemLog::logAccepted(const AcceptedMessage &message) {
+    // Accepted, not sent: the simulation sends nothing anywhere.
+    writeLine(QStringLiteral("== accepted ") + describe(message));
+    const SmsSubmit &submit = message.submit;
+    if (const auto whole = m_parts.add(submit.destination, submit.userDataHeader, submit.text)) {
+        writeLine(QStringLiteral("== all parts of a long message to %1 are in: \"%2\"")
+                      .arg(submit.destination, printable(*whole)));
+    }
 }
 
 void ModemLog::writeLine(const QString &line) {

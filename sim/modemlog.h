@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "concatenation.h"
+
 #include <QObject>
 #include <QString>
 
@@ -11,14 +13,17 @@ class SimulatedModem;
 struct AcceptedMessage;
 
 // Writes the modem's side of a dialogue for a person to follow, a line at a time: each command
-// it got ("<-"), each answer ("->") and each message it accepted, decoded ("==").
+// it got ("<-"), each answer ("->"), each message it accepted, decoded ("=="), with one more
+// line once every part of a long message is in, and what else happened ("--"), such as a
+// message arriving or the terminal closing the line.
 class ModemLog : public QObject {
     Q_OBJECT
 
 public:
     ModemLog(SimulatedModem *modem, QIODevice *output, QObject *parent = nullptr);
 
-    // One line: reference, destination, coding and text of a message.
+    // One line: reference, destination, service centre, flags, protocol identifier, coding,
+    // validity period and text of a message, as the terminal sent them.
     static QString describe(const AcceptedMessage &message);
 
     // Control characters as ^Z, ^M and so on, so that a log line stays one line.
@@ -27,5 +32,8 @@ public:
     void writeLine(const QString &line);
 
 private:
+    void logAccepted(const AcceptedMessage &message);
+
     QIODevice *m_output;
+    Concatenation m_parts;
 };

@@ -13,6 +13,10 @@ class QSocketNotifier;
 // as if it were a device, while this object reads and writes the master side. This is the one
 // place that knows POSIX: on Windows there are no pseudo-terminals, none ever opens, and what
 // needs one is skipped.
+//
+// Programs may open and close the device one after another. On Linux this side sees them come
+// and go: what is sent while none has the device open is lost, as on a cable with nobody at the
+// end, and each leaving is signalled. Elsewhere the line never hangs up.
 class PseudoTerminal : public QObject {
     Q_OBJECT
 
@@ -38,8 +42,15 @@ public:
     // The device path a program opens, e.g. /dev/pts/3.
     QString devicePath() const { return m_devicePath; }
 
-    // Blocks until every byte is in the kernel; false once the line is gone.
+    // Blocks until every byte is in the kernel, for a writer that has nothing else to do; false
+    // once the line is gone.
     bool write(const QByteArray &data);
+
+    // Queues data and returns at once; it goes out as fast as the program at the other end
+    // reads. While more than a few kilobytes wait, the program's input is left unread, so that
+    // a program that writes without reading is held back as a modem holds it with CTS.
+    void send(const QByteArray &data);
+
     QByteArray readAll();
 
     LineSettings lineSettings() const;
@@ -49,12 +60,28 @@ public:
 
 signals:
     void readyRead();
+    // The program that had the device open closed it, after readyRead for what it wrote last.
+    // What it had not read, queued or in the kernel, is gone, and any lock it left on the
+    // device is lifted, so that the next program to open the device starts afresh.
+    void hungUp();
 
 private:
+    void watchDevice();
+    void hangUp();
+    void writeQueued();
+    void updateReading();
+
     int m_master = -1;
-    // Held open so that the master never reads a hang-up while no program has the device open.
+    // Held open so that the master never reads a hang-up between programs, and so that this side
+    // can still reach the device once a program has locked it for its own use.
     int m_slave = -1;
+    // Tells of programs opening and closing the device.
+    int m_watch = -1;
+    bool m_programPresent = true;
+    QByteArray m_outgoing;
     QString m_devicePath;
     QString m_error;
-    QSocketNotifier *m_notifier = nullptr;
+    QSocketNotifier *m_reader = nullptr;
+    QSocketNotifier *m_writer = nullptr;
+    QSocketNotifier *m_watcher = nullptr;
 };

@@ -10,9 +10,24 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 #include <utility>
+#ifdef Q_OS_LINUX
+#include <sys/inotify.h>
+#endif
+
+namespace {
+
+// About 17 s of answers at 2400 baud: a modem's buffer, not a program's memory.
+constexpr qsizetype MaxQueued = 4096;
+
+QString lastError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
 
 bool PseudoTerminal::isSupported() {
     return true;
@@ -22,14 +37,14 @@ PseudoTerminal::PseudoTerminal(QObject *parent)
     : QObject(parent) {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) {
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        m_error = lastError();
         close();
         return;
     }
     m_devicePath = QString::fromLocal8Bit(::ptsname(m_master));
     m_slave = ::open(::ptsname(m_master), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (m_slave < 0) {
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        m_error = lastError();
         close();
         return;
     }
@@ -40,8 +55,29 @@ PseudoTerminal::PseudoTerminal(QObject *parent)
     ::cfmakeraw(&raw);
     ::tcsetattr(m_slave, TCSANOW, &raw);
 
-    m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &PseudoTerminal::readyRead);
+    m_reader = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+    connect(m_reader, &QSocketNotifier::activated, this, [this] {
+        // A program's arrival is queued when it opens the device, before it can write, and its
+        // leaving before anything it writes after: seen first, input is never misplaced.
+        watchDevice();
+        emit readyRead();
+    });
+    m_writer = new QSocketNotifier(m_master, QSocketNotifier::Write, this);
+    m_writer->setEnabled(false);
+    connect(m_writer, &QSocketNotifier::activated, this, &PseudoTerminal::writeQueued);
+
+#ifdef Q_OS_LINUX
+    // The master sees nothing of programs opening and closing the slave while this side holds
+    // it, but the device node does.
+    m_watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (m_watch >= 0 && ::inotify_add_watch(m_watch, ::ptsname(m_master),
+                                            IN_OPEN | IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) >= 0) {
+        m_programPresent = false;
+        m_watcher = new QSocketNotifier(m_watch, QSocketNotifier::Read, this);
+        connect(m_watcher, &QSocketNotifier::activated, this, &PseudoTerminal::watchDevice);
+    }
+#endif
+    updateReading();
 }
 
 PseudoTerminal::~PseudoTerminal() {
@@ -58,11 +94,18 @@ bool PseudoTerminal::write(const QByteArray &data) {
             pollfd writable{m_master, POLLOUT, 0};
             ::poll(&writable, 1, 100);
         } else if (n < 0 && errno != EINTR) {
-            m_error = QString::fromLocal8Bit(std::strerror(errno));
+            m_error = lastError();
             return false;
         }
     }
     return m_master >= 0;
+}
+
+void PseudoTerminal::send(const QByteArray &data) {
+    if (m_master < 0 || !m_programPresent)
+        return;
+    m_outgoing += data;
+    writeQueued();
 }
 
 QByteArray PseudoTerminal::readAll() {
@@ -97,11 +140,62 @@ PseudoTerminal::LineSettings PseudoTerminal::lineSettings() const {
 }
 
 void PseudoTerminal::close() {
-    delete m_notifier;
-    m_notifier = nullptr;
-    if (m_slave >= 0)
-        ::close(m_slave);
-    if (m_master >= 0)
-        ::close(m_master);
-    m_slave = m_master = -1;
+    delete std::exchange(m_reader, nullptr);
+    delete std::exchange(m_writer, nullptr);
+    delete std::exchange(m_watcher, nullptr);
+    for (int *descriptor : {&m_watch, &m_slave, &m_master}) {
+        if (*descriptor >= 0)
+            ::close(std::exchange(*descriptor, -1));
+    }
+    m_outgoing.clear();
+}
+
+void PseudoTerminal::watchDevice() {
+#ifdef Q_OS_LINUX
+    alignas(inotify_event) char buffer[4096];
+    ssize_t length = 0;
+    while ((length = ::read(m_watch, buffer, sizeof buffer)) > 0) {
+        for (ssize_t at = 0; at < length;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            // Any close ends the session: events of one kind may merge in the kernel's queue,
+            // so counting opens against closes could miss the last close.
+            if (event->mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE))
+                hangUp();
+            if (event->mask & IN_OPEN)
+                m_programPresent = true;
+            at += qsizetype(sizeof(inotify_event)) + event->len;
+        }
+    }
+#endif
+}
+
+void PseudoTerminal::hangUp() {
+    m_programPresent = false;
+    m_outgoing.clear();
+    // What the program wrote before it closed is part of its session: read it, answers lost.
+    emit readyRead();
+    // A program that left the device locked for its own use would keep everyone else out.
+    ::ioctl(m_slave, TIOCNXCL);
+    // Answers it did not read would greet the next program.
+    ::tcflush(m_slave, TCIFLUSH);
+    emit hungUp();
+    updateReading();
+}
+
+void PseudoTerminal::writeQueued() {
+    while (!m_outgoing.isEmpty()) {
+        const ssize_t n = ::write(m_master, m_outgoing.constData(), m_outgoing.size());
+        if (n > 0)
+            m_outgoing.remove(0, n);
+        else if (n < 0 && errno != EINTR)
+            break;
+    }
+    updateReading();
+}
+
+void PseudoTerminal::updateReading() {
+    if (m_master < 0)
+        return;
+    m_writer->setEnabled(!m_outgoing.isEmpty());
+    m_reader->setEnabled(m_outgoing.size() <= MaxQueued);
 }

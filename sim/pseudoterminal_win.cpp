@@ -17,6 +17,8 @@ bool PseudoTerminal::write(const QByteArray &) {
     return false;
 }
 
+void PseudoTerminal::send(const QByteArray &) {}
+
 QByteArray PseudoTerminal::readAll() {
     return {};
 }

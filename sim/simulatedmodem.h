@@ -4,15 +4,29 @@
 #pragma once
 
 #include "acceptedmessage.h"
-#include "atcommand.h"
+#include "commandtable.h"
+#include "equipmentcommands.h"
+#include "messagecommands.h"
+#include "networkcommands.h"
+#include "smsparametercommands.h"
+#include "v250commands.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+
+#include <chrono>
+#include <functional>
 
 // The modem side of a serial line: takes the bytes a terminal sends and answers as a GSM modem
-// does under 3GPP TS 27.007 and 27.005, with verbose result codes framed by "\r\n".
+// does under ITU-T V.250 and 3GPP TS 27.007 and 27.005. This class is the line discipline: echo,
+// command lines, message bodies after a prompt, the framing of answers, and unsolicited result
+// codes held back while a command line or a prompt is in progress. What each command does is in
+// the command groups it dispatches to.
 class SimulatedModem : public QObject {
     Q_OBJECT
 
@@ -22,77 +36,70 @@ public:
     // Bytes as they arrive on the line, in pieces of any size.
     void receive(const QByteArray &bytes);
 
-    QList<AcceptedMessage> acceptedMessages() const { return m_accepted; }
+    // The program at the other end closed the line, as when a terminal drops DTR: unless &D0
+    // says to ignore that, a half-typed command line or message body is dropped, and with it
+    // what the modem had not sent yet.
+    void terminalClosed();
+
+    // A message from the network, sent at the given time, stored or passed on as +CNMI says. A
+    // text too long for one message comes in parts; false when it would need more than 255.
+    bool deliver(const QString &originator, const QString &text,
+                 const QDateTime &sent = QDateTime::currentDateTime());
+
+    QList<AcceptedMessage> acceptedMessages() const { return m_messages.acceptedMessages(); }
+
+    // How long a prompt waits for the next byte of a message body before the command fails with
+    // +CMS ERROR: 500; a minute unless set.
+    void setPromptTimeout(std::chrono::milliseconds timeout) { m_promptTimer.setInterval(timeout); }
 
 signals:
     // Bytes for the line: echo, information text, result codes and prompts.
     void transmit(const QByteArray &bytes);
 
-    // For logs: a command line as typed, without its CR, or a message body with the Ctrl-Z or
+    // For logs: a command line as typed, without its end, or a message body with the Ctrl-Z or
     // ESC that ended it.
     void commandReceived(const QByteArray &command);
-    // For logs: one information text, result code or prompt, without framing.
+    // For logs: one line of information text, a result code or a prompt, without framing.
     void responded(const QByteArray &response);
     void messageAccepted(const AcceptedMessage &message);
+    // For logs: what happened besides the dialogue, such as a message arriving.
+    void noted(const QString &event);
 
 private:
     enum class State { Command, PduBody, TextBody };
-
-    // How a command ends the processing of its line.
-    struct Outcome {
-        enum Kind { Ok, Error, CmeError, CmsError, Prompt };
-        Kind kind = Ok;
-        int code = 0;
-    };
 
     void receiveCommandByte(char byte);
     void receiveBodyByte(char byte);
     // The line starts with the "AT" as typed.
     void executeLine(const QByteArray &line);
-    Outcome execute(const AtCommand &command);
-    void finish(Outcome outcome);
-    void acceptPdu();
-    void acceptText();
-    void accept(const SmsSubmit &submit, const QByteArray &pdu);
+    void finish(const AtResponse &response);
+    void endBody();
+    void promptTimedOut();
 
-    void inform(const QByteArray &text);
+    void inform(const QByteArrayList &lines);
+    void resultCode(const QByteArray &verbose, int numeric = -1);
+    void prompt();
+    // S3 S4, by default CR LF.
+    QByteArray lineBreak() const;
+    bool isBusy() const { return m_inLine || m_state != State::Command; }
+    // Sends what is waiting: answers, and unsolicited codes once no command is in progress.
+    void transmitPending();
     void restoreDefaults();
 
-    Outcome basic(const AtCommand &command);
-    Outcome identification(const AtCommand &command, const QByteArray &text);
-    Outcome errorReporting(const AtCommand &command);
-    Outcome pin(const AtCommand &command);
-    Outcome signalQuality(const AtCommand &command);
-    Outcome registration(const AtCommand &command);
-    Outcome serviceCentre(const AtCommand &command);
-    Outcome characterSet(const AtCommand &command);
-    Outcome storage(const AtCommand &command);
-    Outcome indications(const AtCommand &command);
-    Outcome messageFormat(const AtCommand &command);
-    Outcome sendMessage(const AtCommand &command);
+    V250Commands m_v250;
+    EquipmentCommands m_equipment;
+    NetworkCommands m_network;
+    SmsParameterCommands m_smsParameters;
+    MessageCommands m_messages;
+    CommandTable m_commands;
 
     QByteArray m_output;
+    QList<QByteArrayList> m_heldUnsolicited;
     State m_state = State::Command;
     QByteArray m_line;
     bool m_inLine = false;
     char m_previous = 0;
     QByteArray m_body;
-
-    // What AT+CMGS said: the TPDU length in PDU mode, the destination in text mode.
-    int m_pduLength = 0;
-    QString m_textDestination;
-    int m_textDestinationType = 0;
-
-    bool m_echo = true;
-    int m_errorReporting = 0;
-    int m_registrationReporting = 0;
-    bool m_textMode = false;
-    QByteArray m_characterSet;
-    QString m_serviceCentre;
-    int m_serviceCentreType = 0;
-    QList<QByteArray> m_storages;
-    QList<int> m_indications;
-
-    int m_nextReference = 1;
-    QList<AcceptedMessage> m_accepted;
+    std::function<AtResponse(const QByteArray &)> m_takeBody;
+    QTimer m_promptTimer;
 };

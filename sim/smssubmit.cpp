@@ -3,6 +3,7 @@
 
 #include "smssubmit.h"
 
+#include "datacodingscheme.h"
 #include "gsmalphabet.h"
 
 #include <algorithm>
@@ -96,6 +97,8 @@ std::optional<CmsError> decodeEnhancedPeriod(const QByteArray &octets, SmsSubmit
     const QByteArray period = octets.mid(at);
     switch (octets.at(0) & 0x07) {
     case 0:
+        // The enhanced format saying that there is no validity period.
+        message.validityFormat = SmsSubmit::ValidityFormat::None;
         return std::nullopt;
     case 1:
         message.validityPeriod = relativePeriod(octetAt(period, 0));
@@ -134,27 +137,12 @@ std::optional<CmsError> decodeAbsolutePeriod(const QByteArray &octets, SmsSubmit
     return std::nullopt;
 }
 
-// TS 23.038 4: the alphabet and class; reserved codings count as the default alphabet, as the
-// standard tells a receiver.
-std::optional<CmsError> decodeCodingScheme(int scheme, SmsSubmit &message) {
-    const int group = scheme >> 4;
-    if (group <= 0x07) {
-        if (scheme & 0x20)
-            return CmsError::DataCodingSchemeNotSupported; // compressed
-        if (scheme & 0x10)
-            message.messageClass = scheme & 0x03;
-        const int alphabet = (scheme >> 2) & 0x03;
-        if (alphabet == 1)
-            message.coding = SmsSubmit::Coding::EightBit;
-        else if (alphabet == 2)
-            message.coding = SmsSubmit::Coding::Ucs2;
-    } else if (group == 0x0E) {
-        message.coding = SmsSubmit::Coding::Ucs2;
-    } else if (group == 0x0F) {
-        message.messageClass = scheme & 0x03;
-        if (scheme & 0x04)
-            message.coding = SmsSubmit::Coding::EightBit;
-    }
+std::optional<CmsError> decodeCodingScheme(int octet, SmsSubmit &message) {
+    const DataCodingScheme scheme = DataCodingScheme::fromOctet(octet);
+    if (scheme.compressed)
+        return CmsError::DataCodingSchemeNotSupported;
+    message.coding = scheme.coding;
+    message.messageClass = scheme.messageClass;
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cmserror.h"
+#include "datacodingscheme.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -15,7 +16,7 @@
 // An SMS-SUBMIT as the modem takes it from AT+CMGS in PDU mode (3GPP TS 23.040, 9.2.2.2), with
 // its user data decoded by the data coding scheme (TS 23.038, 4).
 struct SmsSubmit {
-    enum class Coding { Gsm7Bit, EightBit, Ucs2 };
+    using Coding = SmsCoding;
     enum class ValidityFormat { None, Relative, Enhanced, Absolute };
 
     // Empty when the PDU leaves the choice to the modem's +CSCA setting.
@@ -35,7 +36,7 @@ struct SmsSubmit {
     std::optional<int> messageClass;
 
     ValidityFormat validityFormat = ValidityFormat::None;
-    // The Relative and Enhanced forms.
+    // The Relative and Enhanced forms; an Enhanced one that says there is no period is None.
     std::chrono::seconds validityPeriod{0};
     bool singleShot = false;
     // The Absolute form, in the sender's time zone.

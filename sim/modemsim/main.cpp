@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "modemconsole.h"
 #include "modemline.h"
 #include "modemlog.h"
 #include "simulatedmodem.h"
@@ -18,8 +19,10 @@ int main(int argc, char *argv[]) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A simulated GSM modem that takes AT commands and sends SMS in PDU and "
-                       "text mode. Prints the device to open, then the dialogue."));
+        QStringLiteral("A simulated GSM modem that takes AT commands and SMS in PDU and text "
+                       "mode. Prints the device to open, then the dialogue. Reads lines such as "
+                       "\"sms +447700900456 Hello there\" from standard input: a message from "
+                       "that number arrives."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption paced(QStringLiteral("paced"),
@@ -50,6 +53,10 @@ int main(int argc, char *argv[]) {
     }
     ModemLog log(&modem, &output);
     log.writeLine(line.devicePath());
+    ModemConsole console(&modem);
+    if (!console.start())
+        log.writeLine(QStringLiteral("-- messages cannot arrive from standard input: ") +
+                      console.errorString());
 
     QObject::connect(&line, &ModemLine::lost, &app, [](const QString &reason) {
         qCritical("modemsim: line lost: %s", qPrintable(reason));

@@ -54,13 +54,15 @@ void TestModemSim::talksToATerminalProgram_data() {
         << QByteArrayList{"AT+CMGF=0\r", "AT+CMGS=25\r", TestPdu + '\x1A'}
         << QByteArrayList{"OK\r\n", "\r\n> ", "\r\n+CMGS: 1\r\n\r\nOK\r\n"}
         << QStringList{"-> > ", "<- " + TestPdu + "^Z",
-                       "== message 1 to +447700900123 (type 145), GSM 7-bit: \"modempad test\"",
+                       "== accepted message 1 to +447700900123 (type 145), service centre as "
+                       "stored, PID 0, GSM 7-bit, no validity period: \"modempad test\"",
                        "-> +CMGS: 1"};
     QTest::newRow("text mode")
         << QByteArrayList{"AT+CMGF=1\r", "AT+CMGS=\"+447700900123\"\r", "Hi there\x1A"}
         << QByteArrayList{"OK\r\n", "\r\n> ", "\r\n+CMGS: 1\r\n\r\nOK\r\n"}
         << QStringList{"<- AT+CMGS=\"+447700900123\"",
-                       "== message 1 to +447700900123 (type 145), GSM 7-bit: \"Hi there\""};
+                       "== accepted message 1 to +447700900123 (type 145), service centre as "
+                       "stored, PID 0, GSM 7-bit, valid for 1 day: \"Hi there\""};
     QTest::newRow("refused PDU") << QByteArrayList{"AT+CMGS=25\r", "This is a testing message \x1A"}
                                  << QByteArrayList{"\r\n> ", "\r\n+CMS ERROR: 304\r\n"}
                                  << QStringList{"-> +CMS ERROR: 304"};

@@ -10,13 +10,27 @@ namespace {
 
 const QByteArray TestPdu = "0001000C9144770009103200000DED37B9DC8687C9207A794E07";
 
+// Pieces of input that stand for something other than bytes from the terminal.
+const QByteArray Incoming = "<message arrives>";
+const QByteArray IncomingUnicode = "<Unicode message arrives>";
+const QByteArray Closed = "<terminal closes the line>";
+
 // Everything the modem sends back for the given pieces of input.
 QByteArray answer(SimulatedModem &modem, const QByteArrayList &pieces) {
+    const QDateTime sent(QDate(2026, 12, 8), QTime(15, 30), Qt::OffsetFromUTC, 3600);
     QByteArray output;
     QObject::connect(&modem, &SimulatedModem::transmit,
                      [&output](const QByteArray &bytes) { output += bytes; });
-    for (const QByteArray &piece : pieces)
-        modem.receive(piece);
+    for (const QByteArray &piece : pieces) {
+        if (piece == Incoming)
+            modem.deliver(QStringLiteral("+447700900456"), QStringLiteral("Hello"), sent);
+        else if (piece == IncomingUnicode)
+            modem.deliver(QStringLiteral("+447700900456"), QStringLiteral("Привет"), sent);
+        else if (piece == Closed)
+            modem.terminalClosed();
+        else
+            modem.receive(piece);
+    }
     return output;
 }
 
@@ -32,6 +46,12 @@ private slots:
     void sendsPdu();
     void sendsText_data();
     void sendsText();
+    void receives_data();
+    void receives();
+    void returnsMessagesToItsOwnNumber();
+    void forgetsATerminalThatLeft_data();
+    void forgetsATerminalThatLeft();
+    void cancelsAPromptLeftWaiting();
     void countsReferences();
     void staysSaneOnEveryByte();
 };
@@ -62,7 +82,15 @@ void TestSimulatedModem::answers_data() {
         << QByteArray("ATE0\r\r\nOK\r\n");
 
     // From here on without echo, so that each row shows only the answer.
-    const auto quiet = [](const char *line) { return QByteArrayList{"ATE0\r", line}; };
+    const auto quiet = [](const char *line, const char *second = nullptr,
+                          const char *third = nullptr) {
+        QByteArrayList pieces{"ATE0\r", line};
+        for (const char *piece : {second, third}) {
+            if (piece)
+                pieces.append(piece);
+        }
+        return pieces;
+    };
     const QByteArray ok = "ATE0\r\r\nOK\r\n";
     QTest::newRow("ATI") << quiet("ATI\r") << ok + "\r\nModemPad simulated GSM modem\r\n\r\nOK\r\n";
     QTest::newRow("identity in one line")
@@ -75,7 +103,7 @@ void TestSimulatedModem::answers_data() {
     QTest::newRow("+CSQ") << quiet("AT+CSQ\r") << ok + "\r\n+CSQ: 21,99\r\n\r\nOK\r\n";
     QTest::newRow("+CREG?") << quiet("AT+CREG?\r") << ok + "\r\n+CREG: 0,1\r\n\r\nOK\r\n";
     QTest::newRow("+CREG=2 adds the location")
-        << quiet("AT+CREG=2;+CREG?\r") << ok + "\r\n+CREG: 2,1,\"1A2B\",\"00C3D4E5\"\r\n\r\nOK\r\n";
+        << quiet("AT+CREG=2;+CREG?\r") << ok + "\r\n+CREG: 2,1,\"1A2B\",\"3C4D\"\r\n\r\nOK\r\n";
     QTest::newRow("+CSCA?") << quiet("AT+CSCA?\r")
                             << ok + "\r\n+CSCA: \"+447700900000\",145\r\n\r\nOK\r\n";
     QTest::newRow("+CSCA set") << quiet("AT+CSCA=\"0123\";+CSCA?\r")
@@ -84,10 +112,10 @@ void TestSimulatedModem::answers_data() {
                                << ok + "\r\n+CSCS: \"UCS2\"\r\n\r\nOK\r\n";
     QTest::newRow("+CSCS=?") << quiet("AT+CSCS=?\r")
                              << ok + "\r\n+CSCS: (\"GSM\",\"IRA\",\"UCS2\")\r\n\r\nOK\r\n";
-    QTest::newRow("+CPMS set") << quiet("AT+CPMS=\"SM\",\"SM\"\r")
-                               << ok + "\r\n+CPMS: 0,20,0,20,0,20\r\n\r\nOK\r\n";
+    QTest::newRow("+CPMS set") << quiet("AT+CPMS=\"ME\",\"SM\"\r")
+                               << ok + "\r\n+CPMS: 0,100,0,20,0,20\r\n\r\nOK\r\n";
     QTest::newRow("+CPMS?") << quiet("AT+CPMS?\r")
-                            << ok + "\r\n+CPMS: \"ME\",0,20,\"ME\",0,20,\"ME\",0,20\r\n\r\nOK\r\n";
+                            << ok + "\r\n+CPMS: \"SM\",0,20,\"SM\",0,20,\"SM\",0,20\r\n\r\nOK\r\n";
     QTest::newRow("+CNMI set") << quiet("AT+CNMI=2,1,0,0,0;+CNMI?\r")
                                << ok + "\r\n+CNMI: 2,1,0,0,0\r\n\r\nOK\r\n";
     QTest::newRow("+CMGF?") << quiet("AT+CMGF?\r") << ok + "\r\n+CMGF: 0\r\n\r\nOK\r\n";
@@ -100,8 +128,90 @@ void TestSimulatedModem::answers_data() {
     QTest::newRow("+CMEE=0 hides +CME ERROR")
         << quiet("AT+CPIN=\"1234\"\r") << ok + "\r\nERROR\r\n";
 
+    // ITU-T V.250
+    QTest::newRow("set-up line") << quiet("AT&F&C1&D2V1Q0S0=0\r") << QByteArray(ok + "\r\nOK\r\n");
+    QTest::newRow("V0: numbers, and info text without a leading line break")
+        << quiet("ATV0\r", "ATI\r", "AT+CMGF=9\r")
+        << ok + "0\rModemPad simulated GSM modem\r\n0\r4\r";
+    QTest::newRow("Q1: information text, no result codes")
+        << quiet("ATQ1\r", "AT+CMGF?\r", "AT+CMGF=9\r") << ok + "\r\n+CMGF: 0\r\n";
+    QTest::newRow("S3 and S4 frame the answers")
+        << quiet("ATS3=33S4=35\r", "AT+CMGF?!") << ok + "!#OK!#!#+CMGF: 0!#!#OK!#";
+    QTest::newRow("S-parameters read as three digits")
+        << quiet("ATS0=2S0?;S3?\r") << ok + "\r\n002\r\n\r\n013\r\n\r\nOK\r\n";
+    QTest::newRow("&V") << quiet("AT&V\r")
+                        << ok + "\r\nE0 Q0 V1 &C1 &D2 S0:000 S3:013 S4:010 S5:008 S7:060\r\n"
+                                "\r\nOK\r\n";
+    QTest::newRow("&F restores what was set")
+        << quiet("ATV0S3=33\r", "AT&F!", "AT\r") << ok + "0!\r\nOK\r\nAT\r\r\nOK\r\n";
+    QTest::newRow("V.250 identification") << quiet("AT+GMI;+GMR;+GCAP\r")
+                                          << ok + "\r\nModemPad\r\n\r\n1.0\r\n\r\n+GCAP: +CGSM\r\n"
+                                                  "\r\nOK\r\n";
+
+    // 3GPP TS 27.007
+    QTest::newRow("+CFUN?") << quiet("AT+CFUN?\r") << ok + "\r\n+CFUN: 1\r\n\r\nOK\r\n";
+    QTest::newRow("deregistered in minimum functionality")
+        << quiet("AT+CFUN=4;+CREG?;+CGREG?;+COPS?;+CSQ;+CGATT?\r")
+        << ok + "\r\n+CREG: 0,0\r\n\r\n+CGREG: 0,0\r\n\r\n+COPS: 0\r\n\r\n+CSQ: 99,99\r\n"
+                "\r\n+CGATT: 0\r\n\r\nOK\r\n";
+    QTest::newRow("+CREG=1 reports the change after the line")
+        << quiet("AT+CREG=1;+CFUN=0\r", "AT+CFUN=1\r")
+        << ok + "\r\nOK\r\n\r\n+CREG: 0\r\n\r\nOK\r\n\r\n+CREG: 1\r\n";
+    QTest::newRow("+CGREG=2 reports with the location")
+        << quiet("AT+CGREG=2;+CGATT=0;+CGATT=1\r")
+        << ok + "\r\nOK\r\n\r\n+CGREG: 0\r\n\r\n+CGREG: 1,\"1A2B\",\"3C4D\"\r\n";
+    QTest::newRow("Q1 suppresses unsolicited codes too") << quiet("ATQ1+CREG=1;+CFUN=0\r") << ok;
+    QTest::newRow("+COPS?") << quiet("AT+COPS?\r")
+                            << ok + "\r\n+COPS: 0,0,\"ModemPad Test\",0\r\n\r\nOK\r\n";
+    QTest::newRow("+COPS=3,2 numeric")
+        << quiet("AT+COPS=3,2;+COPS?\r") << ok + "\r\n+COPS: 0,2,\"00101\",0\r\n\r\nOK\r\n";
+    QTest::newRow("+COPS=?") << quiet("AT+COPS=?\r")
+                             << ok + "\r\n+COPS: (2,\"ModemPad Test\",\"ModemPad\",\"00101\",0),,"
+                                     "(0,3),(0-2)\r\n\r\nOK\r\n";
+    QTest::newRow("+COPS=1 manual selection")
+        << quiet("AT+CMEE=1;+COPS=1,2,\"00101\"\r") << ok + "\r\n+CME ERROR: 4\r\n";
+    QTest::newRow("+CNUM") << quiet("AT+CNUM\r")
+                           << ok + "\r\n+CNUM: ,\"+447700900999\",145\r\n\r\nOK\r\n";
+    QTest::newRow("+CNUM in UCS2")
+        << quiet("AT+CSCS=\"UCS2\";+CNUM\r")
+        << ok + "\r\n+CNUM: ,\"002B003400340037003700300030003900300030003900390039\",145\r\n"
+                "\r\nOK\r\n";
+    QTest::newRow("+CLIP") << quiet("AT+CLIP=1;+CLIP?\r") << ok + "\r\n+CLIP: 1,1\r\n\r\nOK\r\n";
+    QTest::newRow("+CLCK query of the SIM lock")
+        << quiet("AT+CLCK=\"SC\",2\r") << ok + "\r\n+CLCK: 0\r\n\r\nOK\r\n";
+    QTest::newRow("+CLCK of another facility")
+        << quiet("AT+CMEE=1;+CLCK=\"PN\",2\r") << ok + "\r\n+CME ERROR: 4\r\n";
+    QTest::newRow("+CBC") << quiet("AT+CBC\r") << ok + "\r\n+CBC: 2,0\r\n\r\nOK\r\n";
+    QTest::newRow("+CPBS?") << quiet("AT+CPBS?\r") << ok + "\r\n+CPBS: \"SM\",0,250\r\n\r\nOK\r\n";
+    QTest::newRow("+CGATT=1 without service")
+        << quiet("AT+CMEE=2;+CFUN=0;+CGATT=1\r") << ok + "\r\n+CME ERROR: no network service\r\n";
+
+    // 3GPP TS 27.005
+    QTest::newRow("+CSMS=0") << quiet("AT+CSMS=0;+CSMS?\r")
+                             << ok + "\r\n+CSMS: 1,1,1\r\n\r\n+CSMS: 0,1,1,1\r\n\r\nOK\r\n";
+    QTest::newRow("+CSMS=1") << quiet("AT+CSMS=1\r") << ok + "\r\n+CMS ERROR: 303\r\n";
+    QTest::newRow("+CSMP") << quiet("AT+CSMP?;+CSMP=17,11,0,8;+CSMP?\r")
+                           << ok + "\r\n+CSMP: 17,167,0,0\r\n\r\n+CSMP: 17,11,0,8\r\n\r\nOK\r\n";
+    QTest::newRow("+CSMP of an SMS-DELIVER")
+        << quiet("AT+CSMP=4\r") << ok + "\r\n+CMS ERROR: 303\r\n";
+    QTest::newRow("+CSMP with an absolute period")
+        << quiet("AT+CSMP=25\r") << ok + "\r\n+CMS ERROR: 303\r\n";
+    QTest::newRow("+CSDH") << quiet("AT+CSDH=1;+CSDH?\r") << ok + "\r\n+CSDH: 1\r\n\r\nOK\r\n";
+    QTest::newRow("+CMGR of an empty slot")
+        << quiet("AT+CMGR=1\r") << ok + "\r\n+CMS ERROR: 321\r\n";
+    QTest::newRow("+CMGD past the storage")
+        << quiet("AT+CMGD=21\r") << ok + "\r\n+CMS ERROR: 321\r\n";
+    QTest::newRow("sending without service")
+        << quiet("AT+CFUN=0;+CMGS=25\r") << ok + "\r\n+CMS ERROR: 331\r\n";
+
     const QByteArray error = ok + "\r\nERROR\r\n";
-    QTest::newRow("unknown command") << quiet("AT+CFUN=1\r") << error;
+    QTest::newRow("unknown command") << quiet("AT+CHUP\r") << error;
+    QTest::newRow("+CFUN=2") << quiet("AT+CFUN=2\r") << error;
+    QTest::newRow("+CFUN with a reset") << quiet("AT+CFUN=1,1\r") << error;
+    QTest::newRow("&D3") << quiet("AT&D3\r") << error;
+    QTest::newRow("S7=0") << quiet("ATS7=0\r") << error;
+    QTest::newRow("S alone") << quiet("ATS\r") << error;
+    QTest::newRow("+CMGD flag 5") << quiet("AT+CMGD=1,5\r") << error;
     QTest::newRow("unknown basic command") << quiet("ATD123;\r") << error;
     QTest::newRow("ATE2") << quiet("ATE2\r") << error;
     QTest::newRow("+CMGF=2") << quiet("AT+CMGF=2\r") << error;
@@ -201,15 +311,21 @@ void TestSimulatedModem::sendsText_data() {
     QTest::newRow("two lines, each prompted")
         << QByteArrayList{setup, "AT+CMGF=1\r", "AT+CMGS=\"0123\"\r", "one\rtwo\x1A"}
         << prompt + "\r\n> " + sent << "0123" << 129 << "one\ntwo";
-    QTest::newRow("type given") << QByteArrayList{setup, "AT+CMGF=1\r", "AT+CMGS=\"0123\",145\r",
-                                                  "x\x1A"}
-                                << prompt + sent << "0123" << 145 << "x";
     QTest::newRow("extension characters")
         << QByteArrayList{setup, "AT+CMGF=1\r", "AT+CMGS=\"123\"\r", "[{x}]\x1A"} << prompt + sent
         << "123" << 129 << "[{x}]";
-    QTest::newRow("UCS2 character set")
-        << QByteArrayList{setup, "AT+CMGF=1;+CSCS=\"UCS2\"\r", "AT+CMGS=\"123\"\r", "004820AC\x1A"}
-        << prompt + sent << "123" << 129 << QString::fromUtf16(u"H\u20AC");
+    QTest::newRow("type given") << QByteArrayList{setup, "AT+CMGF=1\r", "AT+CMGS=\"0123\",161\r",
+                                                  "x\x1A"}
+                                << prompt + sent << "0123" << 161 << "x";
+    QTest::newRow("UCS2 character set, number and text")
+        << QByteArrayList{setup, "AT+CMGF=1;+CSCS=\"UCS2\"\r",
+                          "AT+CMGS=\"002B003400340037003700300030003900300030003100320033\"\r",
+                          "004820AC\x1A"}
+        << prompt + sent << "+447700900123" << 145 << QString::fromUtf16(u"H\u20AC");
+    QTest::newRow("UCS2 coding chosen by +CSMP")
+        << QByteArrayList{setup, "AT+CMGF=1;+CSMP=17,167,0,8\r", "AT+CMGS=\"123\"\r",
+                          "041F04400438\x1A"}
+        << prompt + sent << "123" << 129 << QStringLiteral("При");
     QTest::newRow("GSM character set")
         << QByteArrayList{setup, "AT+CMGF=1;+CSCS=\"GSM\"\r", "AT+CMGS=\"123\"\r", "\x10\x1A"}
         << prompt + sent << "123" << 129 << QString::fromUtf16(u"\u0394");
@@ -222,8 +338,15 @@ void TestSimulatedModem::sendsText_data() {
         << QByteArrayList{setup, "AT+CMGF=1\r", "AT+CMGS=\"123\"\r", "`\x1A"} << prompt + refused
         << QString() << 0 << QString();
     QTest::newRow("UCS2 hex cut short")
-        << QByteArrayList{setup, "AT+CMGF=1;+CSCS=\"UCS2\"\r", "AT+CMGS=\"123\"\r", "004\x1A"}
+        << QByteArrayList{setup, "AT+CMGF=1;+CSCS=\"UCS2\"\r", "AT+CMGS=\"0031\"\r", "004\x1A"}
         << prompt + refused << QString() << 0 << QString();
+    QTest::newRow("71 characters in UCS2")
+        << QByteArrayList{setup, "AT+CMGF=1;+CSMP=17,167,0,8\r", "AT+CMGS=\"1\"\r",
+                          QByteArray("0041").repeated(71) + '\x1A'}
+        << prompt + refused << QString() << 0 << QString();
+    QTest::newRow("UCS2 number not in hex")
+        << QByteArrayList{setup, "AT+CMGF=1;+CSCS=\"UCS2\"\r", "AT+CMGS=\"123\"\r"}
+        << QByteArray("ATE0\r\r\nOK\r\n\r\nOK\r\n\r\nERROR\r\n") << QString() << 0 << QString();
 }
 
 void TestSimulatedModem::sendsText() {
@@ -240,6 +363,115 @@ void TestSimulatedModem::sendsText() {
     QTEST(message.submit.destinationType, "type");
     QTEST(message.submit.text, "text");
     QVERIFY(message.pdu.isEmpty());
+}
+
+void TestSimulatedModem::receives_data() {
+    QTest::addColumn<QByteArrayList>("input");
+    QTest::addColumn<QByteArray>("output");
+
+    // "Hello" and "Привет" from +447700900456, sent 2026-12-08 15:30 at UTC+1.
+    const QByteArray hello = "0791447700090000040C9144770009406500006221805103004005C8329BFD06";
+    const QByteArray privet = "0791447700090000040C914477000940650008622180510300400C041F04400438"
+                              "043204350442";
+    const QByteArray ok = "ATE0\r\r\nOK\r\n";
+    const QByteArray cmti = "\r\n+CMTI: \"SM\",1\r\n";
+    QTest::newRow("stored and announced") << QByteArrayList{"ATE0\r", Incoming} << ok + cmti;
+    QTest::newRow("listed in PDU mode, then read")
+        << QByteArrayList{"ATE0\r", Incoming, "AT+CMGL=4\r", "AT+CMGL=0\r", "AT+CPMS?\r"}
+        << ok + cmti + "\r\n+CMGL: 1,0,,24\r\n" + hello + "\r\n\r\nOK\r\n\r\nOK\r\n" +
+               "\r\n+CPMS: \"SM\",1,20,\"SM\",1,20,\"SM\",1,20\r\n\r\nOK\r\n";
+    QTest::newRow("read in text mode")
+        << QByteArrayList{"ATE0\r", Incoming, "AT+CMGF=1;+CMGR=1\r", "AT+CMGL\r"}
+        << ok + cmti +
+               "\r\n+CMGR: \"REC UNREAD\",\"+447700900456\",,\"26/12/08,15:30:00+04\"\r\nHello\r\n"
+               "\r\nOK\r\n\r\nOK\r\n";
+    QTest::newRow("read in text mode with +CSDH=1")
+        << QByteArrayList{"ATE0\r", Incoming, "AT+CMGF=1;+CSDH=1;+CMGL=\"ALL\"\r"}
+        << ok + cmti +
+               "\r\n+CMGL: 1,\"REC UNREAD\",\"+447700900456\",,\"26/12/08,15:30:00+04\",145,5\r\n"
+               "Hello\r\n\r\nOK\r\n";
+    QTest::newRow("UCS2 in text mode, in the UCS2 character set")
+        << QByteArrayList{"ATE0\r", IncomingUnicode, "AT+CMGF=1;+CSCS=\"UCS2\";+CMGR=1\r"}
+        << ok + cmti +
+               "\r\n+CMGR: \"REC "
+               "UNREAD\",\"002B003400340037003700300030003900300030003400350036\",,"
+               "\"26/12/08,15:30:00+04\"\r\n041F04400438043204350442\r\n\r\nOK\r\n";
+    QTest::newRow("routed with +CMT in PDU mode")
+        << QByteArrayList{"ATE0\r", "AT+CNMI=2,2\r", IncomingUnicode, "AT+CPMS?\r"}
+        << ok + "\r\nOK\r\n\r\n+CMT: ,31\r\n" + privet + "\r\n" +
+               "\r\n+CPMS: \"SM\",0,20,\"SM\",0,20,\"SM\",0,20\r\n\r\nOK\r\n";
+    QTest::newRow("routed with +CMT in text mode")
+        << QByteArrayList{"ATE0\r", "AT+CMGF=1;+CNMI=2,2\r", Incoming}
+        << ok + "\r\nOK\r\n\r\n+CMT: \"+447700900456\",,\"26/12/08,15:30:00+04\"\r\nHello\r\n";
+    QTest::newRow("held while a command line is typed")
+        << QByteArrayList{"ATE0\r", "AT", Incoming, "\r"} << ok + "\r\nOK\r\n" + cmti;
+    QTest::newRow("held while a prompt waits")
+        << QByteArrayList{"ATE0\r", "AT+CMGS=25\r", Incoming, "\x1B"}
+        << ok + "\r\n> \r\nOK\r\n" + cmti;
+    QTest::newRow("held in the modem with <mode> 0, then sent")
+        << QByteArrayList{"ATE0\r", "AT+CNMI=0\r", Incoming, "AT+CNMI=2\r"}
+        << ok + "\r\nOK\r\n\r\nOK\r\n" + cmti;
+    QTest::newRow("held in the modem with <mode> 0, then dropped")
+        << QByteArrayList{"ATE0\r", "AT+CNMI=0\r", Incoming, "AT+CNMI=2,1,0,0,1\r"}
+        << ok + "\r\nOK\r\n\r\nOK\r\n";
+    QTest::newRow("+CMGD=1,1 deletes what was read")
+        << QByteArrayList{"ATE0;+CNMI=2,0\r", Incoming, Incoming, "AT+CMGR=2\r",
+                          "AT+CMGD=1,1;+CMGD=?\r"}
+        << "ATE0;+CNMI=2,0\r\r\nOK\r\n\r\n+CMGR: 0,,24\r\n" + hello + "\r\n\r\nOK\r\n" +
+               "\r\n+CMGD: (1),(0-4)\r\n\r\nOK\r\n";
+    QTest::newRow("written in text mode, listed as a PDU, sent from storage")
+        << QByteArrayList{"ATE0;+CMGF=1\r", "AT+CMGW=\"+447700900123\"\r", "Hi\x1A",
+                          "AT+CMGF=0;+CMSS=1;+CMGL=4\r"}
+        << QByteArray("ATE0;+CMGF=1\r\r\nOK\r\n\r\n> \r\n+CMGW: 1\r\n\r\nOK\r\n\r\n+CMSS: 1\r\n"
+                      "\r\n+CMGL: 1,3,,16\r\n0011000C914477000910320000A702C834\r\n\r\nOK\r\n");
+    QTest::newRow("+CMGW of a received status")
+        << QByteArrayList{"ATE0\r", "AT+CMGW=25,1\r"} << ok + "\r\n+CMS ERROR: 303\r\n";
+}
+
+void TestSimulatedModem::receives() {
+    QFETCH(QByteArrayList, input);
+
+    SimulatedModem modem;
+    QTEST(answer(modem, input), "output");
+}
+
+void TestSimulatedModem::returnsMessagesToItsOwnNumber() {
+    SimulatedModem modem;
+    const QByteArray output = answer(
+        modem, {"ATE0;+CMGF=1\r", "AT+CMGS=\"+447700900999\"\r", "Back to me\x1A", "AT+CMGR=1\r"});
+    QVERIFY2(output.contains("+CMGS: 1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n"), output);
+    QVERIFY2(output.contains("+CMGR: \"REC UNREAD\",\"+447700900999\""), output);
+    QVERIFY2(output.contains("\r\nBack to me\r\n"), output);
+}
+
+void TestSimulatedModem::forgetsATerminalThatLeft_data() {
+    QTest::addColumn<QByteArrayList>("input");
+    QTest::addColumn<QByteArray>("output");
+
+    QTest::newRow("in a PDU") << QByteArrayList{"AT+CMGS=25\r", TestPdu.left(20), Closed, "AT\r"}
+                              << "AT+CMGS=25\r\r\n> " + TestPdu.left(20) + "AT\r\r\nOK\r\n";
+    QTest::newRow("in a command line") << QByteArrayList{"AT+CMG", Closed, "F?\r", "AT\r"}
+                                       << QByteArray("AT+CMGF?\rAT\r\r\nOK\r\n");
+    QTest::newRow("not with &D0") << QByteArrayList{"ATE0&D0\r", "AT+CMGS=25\r", TestPdu.left(20),
+                                                    Closed, TestPdu.mid(20) + '\x1A'}
+                                  << QByteArray(
+                                         "ATE0&D0\r\r\nOK\r\n\r\n> \r\n+CMGS: 1\r\n\r\nOK\r\n");
+}
+
+void TestSimulatedModem::forgetsATerminalThatLeft() {
+    QFETCH(QByteArrayList, input);
+
+    SimulatedModem modem;
+    QTEST(answer(modem, input), "output");
+}
+
+void TestSimulatedModem::cancelsAPromptLeftWaiting() {
+    SimulatedModem modem;
+    modem.setPromptTimeout(std::chrono::milliseconds(1));
+    QByteArray output = answer(modem, {"ATE0\r", "AT+CMGS=25\r"});
+    QTRY_VERIFY2(output.endsWith("\r\n> \r\n+CMS ERROR: 500\r\n"), output);
+    modem.receive("AT\r");
+    QVERIFY2(output.endsWith("\r\n+CMS ERROR: 500\r\n\r\nOK\r\n"), output);
 }
 
 void TestSimulatedModem::countsReferences() {
@@ -271,5 +503,5 @@ void TestSimulatedModem::staysSaneOnEveryByte() {
     }
 }
 
-QTEST_APPLESS_MAIN(TestSimulatedModem)
+QTEST_GUILESS_MAIN(TestSimulatedModem)
 #include "tst_simulatedmodem.moc"

@@ -126,6 +126,9 @@ void TestSmsSubmit::readsValidityPeriod_data() {
     QTest::newRow("enhanced, seconds")
         << QByteArray("0009000B916407281553F80000023C00000000000141") << 21
         << ValidityFormat::Enhanced << qint64(60) << QDateTime();
+    QTest::newRow("enhanced, saying there is none")
+        << QByteArray("0009000B916407281553F80000000000000000000141") << 21 << ValidityFormat::None
+        << qint64(0) << QDateTime();
     QTest::newRow("enhanced, hh mm ss")
         << QByteArray("0009000B916407281553F80000031032540000000141") << 21
         << ValidityFormat::Enhanced << qint64(3600 + 23 * 60 + 45) << QDateTime();

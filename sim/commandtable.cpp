@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "commandtable.h"
+
+void CommandTable::add(const QByteArray &name, const Entry &entry) {
+    m_entries.insert(name, entry);
+}
+
+AtResponse CommandTable::execute(const AtCommand &command) const {
+    const auto entry = m_entries.constFind(command.name);
+    if (entry == m_entries.constEnd())
+        return AtResponse::error();
+    const Handler *handler = nullptr;
+    switch (command.form) {
+    case AtCommand::Form::Test:
+        handler = &entry->test;
+        break;
+    case AtCommand::Form::Query:
+        handler = &entry->read;
+        break;
+    case AtCommand::Form::Set:
+        handler = &entry->set;
+        break;
+    case AtCommand::Form::Action:
+        handler = &entry->action;
+        break;
+    }
+    return *handler ? (*handler)(command) : AtResponse::error();
+}
+
+CommandTable::Handler CommandTable::answer(const QByteArray &line) {
+    return [line](const AtCommand &) { return AtResponse::text(line); };
+}
+
+CommandTable::Handler CommandTable::exists() {
+    return [](const AtCommand &) { return AtResponse::ok(); };
+}

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "atcommand.h"
+#include "atresponse.h"
+
+#include <QByteArray>
+#include <QHash>
+
+#include <functional>
+
+// The modem's commands: from a name to what answers each of its forms. Each group of commands
+// adds its own entries; a form without a handler, or a name without an entry, answers ERROR.
+class CommandTable {
+public:
+    using Handler = std::function<AtResponse(const AtCommand &)>;
+
+    struct Entry {
+        Handler test = {};   // AT+X=?
+        Handler read = {};   // AT+X? and ATSn?
+        Handler set = {};    // AT+X=... and ATSn=...
+        Handler action = {}; // AT+X, and every basic command
+    };
+
+    void add(const QByteArray &name, const Entry &entry);
+    AtResponse execute(const AtCommand &command) const;
+
+    // A handler that answers with one fixed line, as test forms mostly do.
+    static Handler answer(const QByteArray &line);
+    // A test form that only says the command exists.
+    static Handler exists();
+
+private:
+    QHash<QByteArray, Entry> m_entries;
+};

@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "equipmentcommands.h"
+
+#include "modemidentity.h"
+
+namespace {
+
+using Handler = CommandTable::Handler;
+
+// The SIM's phonebook: there is one, and it is empty.
+constexpr int PhonebookSize = 250;
+
+CommandTable::Entry identification(const char *text) {
+    return {.test = CommandTable::exists(), .action = CommandTable::answer(text)};
+}
+
+} // namespace
+
+void EquipmentCommands::addTo(CommandTable &table) {
+    const Handler setErrorReporting = [this](const AtCommand &command) {
+        const auto value = AtParameter::number(command.value, 0, 2);
+        if (!value)
+            return AtResponse::error();
+        m_settings.errorReporting = *value;
+        return AtResponse::ok();
+    };
+    const Handler readErrorReporting = [this](const AtCommand &) {
+        return AtResponse::text("+CMEE: " + QByteArray::number(m_settings.errorReporting));
+    };
+    const Handler setCharacterSet = [this](const AtCommand &command) {
+        const auto name = AtParameter::string(command.value);
+        const auto set = name && !name->isEmpty() ? CharacterSet::fromName(*name)
+                                                  : std::optional<CharacterSet>(CharacterSet());
+        if (!name || !set)
+            return AtResponse::error();
+        m_settings.characterSet = *set;
+        return AtResponse::ok();
+    };
+    const Handler readCharacterSet = [this](const AtCommand &) {
+        return AtResponse::text("+CSCS: \"" + m_settings.characterSet.name() + '"');
+    };
+    // There is no PIN to enter, and no lock but the SIM's own, which is off and stays so.
+    const Handler enterPin = [](const AtCommand &) {
+        return AtResponse::cmeError(CmeError::OperationNotAllowed);
+    };
+    const Handler facilityLock = [](const AtCommand &command) {
+        const QList<QByteArray> arguments = command.arguments();
+        const auto facility = AtParameter::string(arguments.value(0));
+        const auto mode = AtParameter::required(arguments.value(1), 0, 2);
+        if (!facility || !mode)
+            return AtResponse::error();
+        if (facility->toUpper() != "SC")
+            return AtResponse::cmeError(CmeError::OperationNotSupported);
+        if (*mode != 2)
+            return AtResponse::cmeError(CmeError::OperationNotAllowed);
+        return AtResponse::text("+CLCK: 0");
+    };
+    const Handler selectPhonebook = [](const AtCommand &command) {
+        const auto storage = AtParameter::string(command.value);
+        if (!storage)
+            return AtResponse::error();
+        if (storage->toUpper() != "SM")
+            return AtResponse::cmeError(CmeError::OperationNotSupported);
+        return AtResponse::ok();
+    };
+
+    table.add("+CGMI", identification(ModemIdentity::Manufacturer));
+    table.add("+CGMM", identification(ModemIdentity::Model));
+    table.add("+CGMR", identification(ModemIdentity::Revision));
+    table.add("+CGSN", identification(ModemIdentity::SerialNumber));
+    table.add("+CIMI", identification(ModemIdentity::SubscriberIdentity));
+    table.add("+CMEE", {.test = CommandTable::answer("+CMEE: (0-2)"),
+                        .read = readErrorReporting,
+                        .set = setErrorReporting});
+    table.add("+CSCS", {.test = CommandTable::answer("+CSCS: " + CharacterSet::supported()),
+                        .read = readCharacterSet,
+                        .set = setCharacterSet});
+    table.add("+CPIN", {.test = CommandTable::exists(),
+                        .read = CommandTable::answer("+CPIN: READY"),
+                        .set = enterPin});
+    table.add("+CLCK", {.test = CommandTable::answer("+CLCK: (\"SC\")"), .set = facilityLock});
+    table.add("+CPBS",
+              {.test = CommandTable::answer("+CPBS: (\"SM\")"),
+               .read = CommandTable::answer("+CPBS: \"SM\",0," + QByteArray::number(PhonebookSize)),
+               .set = selectPhonebook});
+    // Powered from its line, with no battery: <bcs> 2.
+    table.add("+CBC", {.test = CommandTable::answer("+CBC: (0-3),(0-100)"),
+                       .action = CommandTable::answer("+CBC: 2,0")});
+}

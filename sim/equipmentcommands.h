@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "characterset.h"
+#include "commandtable.h"
+
+// What the general commands of 3GPP TS 27.007 set.
+struct EquipmentSettings {
+    // +CMEE: errors as plain ERROR (0), +CME ERROR with a number (1) or with words (2).
+    int errorReporting = 0;
+    // +CSCS: the set of the strings exchanged with the terminal.
+    CharacterSet characterSet;
+};
+
+// The general commands of 3GPP TS 27.007: identification, error reporting, character set, and
+// the SIM, its lock and its phonebook.
+class EquipmentCommands {
+public:
+    EquipmentCommands() = default;
+    // The table's handlers refer to the settings in place.
+    Q_DISABLE_COPY_MOVE(EquipmentCommands)
+
+    void addTo(CommandTable &table);
+    const EquipmentSettings &settings() const { return m_settings; }
+    void restoreDefaults() { m_settings = {}; }
+
+private:
+    EquipmentSettings m_settings;
+};

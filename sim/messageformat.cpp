@@ -1,0 +1,195 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "messageformat.h"
+
+#include "characterset.h"
+#include "pduencoding.h"
+#include "smsparametercommands.h"
+
+#include <chrono>
+#include <cstdlib>
+
+namespace {
+
+constexpr int InternationalType = 145;
+constexpr int NationalType = 129;
+constexpr int AllStatuses = 4;
+
+QByteArray quoted(const QByteArray &text) {
+    return '"' + text + '"';
+}
+
+QByteArray number(int value) {
+    return QByteArray::number(value);
+}
+
+int typeOf(const QString &number) {
+    return number.startsWith(u'+') ? InternationalType : NationalType;
+}
+
+// "yy/MM/dd,hh:mm:ss" and the offset from UTC in quarter hours.
+QByteArray timeString(const QDateTime &time) {
+    const int quarters = time.offsetFromUtc() / (15 * 60);
+    return time.toString(QStringLiteral("yy/MM/dd,hh:mm:ss")).toLatin1() +
+           (quarters < 0 ? '-' : '+') +
+           QByteArray::number(std::abs(quarters)).rightJustified(2, '0');
+}
+
+// The relative validity period octet back from its length (TS 23.040 9.2.3.12.1).
+int relativeValidity(std::chrono::seconds period) {
+    const auto minutes = std::chrono::duration_cast<std::chrono::minutes>(period).count();
+    if (minutes <= 12 * 60)
+        return int(minutes / 5 - 1);
+    if (minutes <= 24 * 60)
+        return int(143 + (minutes - 12 * 60) / 30);
+    if (minutes <= 30 * 24 * 60)
+        return int(minutes / (24 * 60) + 166);
+    return int(minutes / (7 * 24 * 60) + 192);
+}
+
+int submitFirstOctet(const SmsSubmit &message) {
+    using Format = SmsSubmit::ValidityFormat;
+    const int validityFormat = message.validityFormat == Format::Enhanced   ? 1
+                               : message.validityFormat == Format::Relative ? 2
+                               : message.validityFormat == Format::Absolute ? 3
+                                                                            : 0;
+    return 0x01 | message.rejectDuplicates << 2 | validityFormat << 3 |
+           message.statusReportRequest << 5 | !message.userDataHeader.isEmpty() << 6 |
+           message.replyPath << 7;
+}
+
+} // namespace
+
+MessageFormat::MessageFormat(const SmsParameters &parameters, const CharacterSet &characterSet)
+    : m_parameters(parameters)
+    , m_characterSet(characterSet) {}
+
+QByteArrayList MessageFormat::read(const StoredMessage &message) const {
+    if (!m_parameters.textMode)
+        return {"+CMGR: " + status(message.status) + ",," + number(message.tpduLength()),
+                message.pdu};
+    const bool full = m_parameters.showHeaders;
+    const auto *deliver = std::get_if<SmsDeliver>(&message.content);
+    const QByteArray fields = deliver ? deliverHeader(*deliver, full)
+                                      : submitHeader(std::get<SmsSubmit>(message.content), full);
+    return {"+CMGR: " + status(message.status) + ',' + fields, body(message)};
+}
+
+QByteArrayList MessageFormat::listed(int index, const StoredMessage &message) const {
+    const QByteArray start = "+CMGL: " + number(index) + ',' + status(message.status) + ',';
+    if (!m_parameters.textMode)
+        return {start + ',' + number(message.tpduLength()), message.pdu};
+    // <oa/da>,[<alpha>],[<scts>][,<tooa/toda>,<length>]
+    QByteArray fields;
+    QString address;
+    int length = 0;
+    if (const auto *deliver = std::get_if<SmsDeliver>(&message.content)) {
+        address = deliver->originator;
+        fields = this->address(address) + ",," + quoted(timeString(deliver->timestamp));
+        length = quint8(PduEncoding::userData(deliver->coding(), deliver->userDataHeader,
+                                              deliver->text, deliver->data)
+                            .at(0));
+    } else {
+        const auto &submit = std::get<SmsSubmit>(message.content);
+        address = submit.destination;
+        fields = this->address(address) + ",,";
+        length = quint8(
+            PduEncoding::userData(submit.coding, submit.userDataHeader, submit.text, submit.data)
+                .at(0));
+    }
+    if (m_parameters.showHeaders)
+        fields += ',' + number(typeOf(address)) + ',' + number(length);
+    return {start + fields, body(message)};
+}
+
+QByteArrayList MessageFormat::routed(const SmsDeliver &message, const QByteArray &pdu) const {
+    if (!m_parameters.textMode)
+        return {"+CMT: ," + number(StoredMessage::tpduLength(pdu)), pdu};
+    return {"+CMT: " + deliverHeader(message, m_parameters.showHeaders),
+            text(message.coding(), message.userDataHeader, message.text, message.data)};
+}
+
+QByteArray MessageFormat::statusName(MessageStatus status) {
+    switch (status) {
+    case MessageStatus::ReceivedUnread:
+        return "REC UNREAD";
+    case MessageStatus::ReceivedRead:
+        return "REC READ";
+    case MessageStatus::StoredUnsent:
+        return "STO UNSENT";
+    case MessageStatus::StoredSent:
+        return "STO SENT";
+    }
+    return {};
+}
+
+std::optional<int> MessageFormat::status(const QByteArray &argument) const {
+    if (!m_parameters.textMode)
+        return AtParameter::number(argument, 0, AllStatuses);
+    const auto name = AtParameter::string(argument);
+    for (int value = 0; name && value < AllStatuses; ++value) {
+        if (*name == statusName(MessageStatus(value)))
+            return value;
+    }
+    if (name && *name == "ALL")
+        return AllStatuses;
+    return std::nullopt;
+}
+
+QByteArray MessageFormat::status(MessageStatus status) const {
+    return m_parameters.textMode ? quoted(statusName(status)) : number(int(status));
+}
+
+QByteArray MessageFormat::address(const QString &number) const {
+    return quoted(m_characterSet.encode(number));
+}
+
+// <oa>,[<alpha>],<scts>[,<tooa>,<fo>,<pid>,<dcs>,<sca>,<tosca>,<length>]
+QByteArray MessageFormat::deliverHeader(const SmsDeliver &message, bool full) const {
+    QByteArray header = address(message.originator) + ",," + quoted(timeString(message.timestamp));
+    if (full) {
+        const int length = quint8(PduEncoding::userData(message.coding(), message.userDataHeader,
+                                                        message.text, message.data)
+                                      .at(0));
+        header += ',' + number(message.originatorType) + ',' + number(message.firstOctet()) + ',' +
+                  number(message.protocolIdentifier) + ',' + number(message.dataCodingScheme) +
+                  ',' + address(message.serviceCentre) + ',' + number(message.serviceCentreType) +
+                  ',' + number(length);
+    }
+    return header;
+}
+
+// <da>,[<alpha>][,<toda>,<fo>,<pid>,<dcs>,[<vp>],<sca>,<tosca>,<length>]
+QByteArray MessageFormat::submitHeader(const SmsSubmit &message, bool full) const {
+    QByteArray header = address(message.destination) + ',';
+    if (full) {
+        const QString centre =
+            message.serviceCentre.isEmpty() ? m_parameters.serviceCentre : message.serviceCentre;
+        const QByteArray validity = message.validityFormat == SmsSubmit::ValidityFormat::Relative
+                                        ? number(relativeValidity(message.validityPeriod))
+                                        : QByteArray();
+        const int length = quint8(PduEncoding::userData(message.coding, message.userDataHeader,
+                                                        message.text, message.data)
+                                      .at(0));
+        header += ',' + number(message.destinationType) + ',' + number(submitFirstOctet(message)) +
+                  ',' + number(message.protocolIdentifier) + ',' +
+                  number(message.dataCodingScheme) + ',' + validity + ',' + address(centre) + ',' +
+                  number(typeOf(centre)) + ',' + number(length);
+    }
+    return header;
+}
+
+QByteArray MessageFormat::body(const StoredMessage &message) const {
+    if (const auto *deliver = std::get_if<SmsDeliver>(&message.content))
+        return text(deliver->coding(), deliver->userDataHeader, deliver->text, deliver->data);
+    const auto &submit = std::get<SmsSubmit>(message.content);
+    return text(submit.coding, submit.userDataHeader, submit.text, submit.data);
+}
+
+QByteArray MessageFormat::text(SmsCoding coding, const QByteArray &header, const QString &text,
+                               const QByteArray &data) const {
+    if (coding == SmsCoding::Gsm7Bit && header.isEmpty())
+        return m_characterSet.encode(text);
+    return PduEncoding::userData(coding, header, text, data).mid(1).toHex().toUpper();
+}

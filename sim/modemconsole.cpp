@@ -1,0 +1,88 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "modemconsole.h"
+
+#include "atcommand.h"
+#include "simulatedmodem.h"
+
+#include <QRegularExpression>
+#include <QSocketNotifier>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+// A line longer than this is nobody's command; it is dropped rather than kept growing.
+constexpr qsizetype MaxLine = 64 * 1024;
+} // namespace
+
+ModemConsole::ModemConsole(SimulatedModem *modem, QObject *parent)
+    : QObject(parent)
+    , m_modem(modem) {}
+
+bool ModemConsole::start() {
+#ifdef Q_OS_UNIX
+    if (::fcntl(STDIN_FILENO, F_GETFL) < 0) {
+        m_error = QStringLiteral("there is no standard input");
+        return false;
+    }
+    if (::isatty(STDIN_FILENO) && ::tcgetpgrp(STDIN_FILENO) != ::getpgrp()) {
+        m_error = QStringLiteral("standard input is the terminal of another job");
+        return false;
+    }
+    // Should the job be put in the background later, a read then fails instead of stopping it.
+    std::signal(SIGTTIN, SIG_IGN);
+    m_notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &ModemConsole::readInput);
+    return true;
+#else
+    m_error = QStringLiteral("reading standard input needs a POSIX system");
+    return false;
+#endif
+}
+
+bool ModemConsole::execute(const QString &line) {
+    static const QRegularExpression Message(QStringLiteral("^sms\\s+(\\S+)\\s?(.*)$"));
+    const QRegularExpressionMatch match = Message.match(line);
+    if (!match.hasMatch() || !AtParameter::isDialString(match.captured(1))) {
+        qWarning("not a command: \"%s\"; try: sms +447700900456 Hello there", qPrintable(line));
+        return false;
+    }
+    if (!m_modem->deliver(match.captured(1), match.captured(2))) {
+        qWarning("too long for a message in 255 parts");
+        return false;
+    }
+    return true;
+}
+
+void ModemConsole::readInput() {
+#ifdef Q_OS_UNIX
+    char buffer[4096];
+    const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR)
+        return;
+    if (count <= 0) {
+        // The end of input, or a terminal no longer this job's: there is nothing more to read.
+        m_notifier->setEnabled(false);
+        return;
+    }
+    m_pending.append(buffer, count);
+    qsizetype end = 0;
+    while ((end = m_pending.indexOf('\n')) >= 0) {
+        // The text is the message's to its last space; only the line's end goes.
+        QByteArray line = m_pending.left(end);
+        m_pending.remove(0, end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.trimmed().isEmpty())
+            execute(QString::fromUtf8(line));
+    }
+    if (m_pending.size() > MaxLine)
+        m_pending.clear();
+#endif
+}

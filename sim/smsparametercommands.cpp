@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "smsparametercommands.h"
+
+#include "datacodingscheme.h"
+#include "equipmentcommands.h"
+
+namespace {
+
+using Handler = CommandTable::Handler;
+
+constexpr int InternationalType = 145;
+constexpr int NationalType = 129;
+
+} // namespace
+
+SmsParameterCommands::SmsParameterCommands(const EquipmentSettings &equipment)
+    : m_equipment(equipment) {}
+
+void SmsParameterCommands::restoreDefaults() {
+    const SmsParameters kept = m_parameters;
+    m_parameters = {};
+    m_parameters.serviceCentre = kept.serviceCentre;
+    m_parameters.serviceCentreType = kept.serviceCentreType;
+}
+
+void SmsParameterCommands::addTo(CommandTable &table) {
+    SmsParameters &p = m_parameters;
+    // Phase 2 service only: no acknowledgement of routed messages, so no +CNMA.
+    const Handler selectService = [](const AtCommand &command) {
+        const auto service = AtParameter::number(command.value, 0, 1);
+        if (!service)
+            return AtResponse::error();
+        if (*service != 0)
+            return AtResponse::cmsError(CmsError::OperationNotSupported);
+        return AtResponse::text("+CSMS: 1,1,1");
+    };
+    const auto setFlag = [](bool &setting) -> Handler {
+        return [&setting](const AtCommand &command) {
+            const auto value = AtParameter::number(command.value, 0, 1);
+            if (!value)
+                return AtResponse::error();
+            setting = *value == 1;
+            return AtResponse::ok();
+        };
+    };
+    const auto readFlag = [](const QByteArray &name, const bool &setting) -> Handler {
+        return [name, &setting](const AtCommand &) {
+            return AtResponse::text(name + ": " + QByteArray::number(setting));
+        };
+    };
+    const Handler setServiceCentre = [this](const AtCommand &command) {
+        const QList<QByteArray> arguments = command.arguments();
+        const auto raw = AtParameter::string(arguments.value(0));
+        const auto address = raw ? m_equipment.characterSet.decode(*raw) : std::nullopt;
+        if (arguments.size() > 2 || !address || !AtParameter::isDialString(*address))
+            return AtResponse::error();
+        const int type = address->startsWith(u'+') ? InternationalType : NationalType;
+        const auto givenType = AtParameter::number(arguments.value(1), 0, 255, type);
+        if (!givenType)
+            return AtResponse::error();
+        m_parameters.serviceCentre = *address;
+        m_parameters.serviceCentreType = *givenType;
+        return AtResponse::ok();
+    };
+    const Handler readServiceCentre = [this](const AtCommand &) {
+        return AtResponse::text("+CSCA: \"" +
+                                m_equipment.characterSet.encode(m_parameters.serviceCentre) +
+                                "\"," + QByteArray::number(m_parameters.serviceCentreType));
+    };
+    // Text mode sends an SMS-SUBMIT with no validity period or a relative one, and without a
+    // user data header; the coding scheme chooses the GSM 7-bit alphabet, 8-bit data or UCS2.
+    const Handler setTextParameters = [this](const AtCommand &command) {
+        const QList<QByteArray> arguments = command.arguments();
+        SmsParameters &p = m_parameters;
+        const auto firstOctet = AtParameter::number(arguments.value(0), 0, 255, p.firstOctet);
+        const auto period = AtParameter::number(arguments.value(1), 0, 255, p.validityPeriod);
+        const auto protocol = AtParameter::number(arguments.value(2), 0, 255, p.protocolIdentifier);
+        const auto coding = AtParameter::number(arguments.value(3), 0, 255, p.dataCodingScheme);
+        if (arguments.size() > 4 || !firstOctet || !period || !protocol || !coding)
+            return AtResponse::error();
+        const int validityFormat = (*firstOctet >> 3) & 0x03;
+        if ((*firstOctet & 0x03) != 0x01 || (validityFormat != 0 && validityFormat != 2) ||
+            (*firstOctet & 0x40) || DataCodingScheme::fromOctet(*coding).compressed)
+            return AtResponse::cmsError(CmsError::OperationNotSupported);
+        p.firstOctet = *firstOctet;
+        p.validityPeriod = *period;
+        p.protocolIdentifier = *protocol;
+        p.dataCodingScheme = *coding;
+        return AtResponse::ok();
+    };
+    const Handler readTextParameters = [this](const AtCommand &) {
+        const SmsParameters &p = m_parameters;
+        return AtResponse::text("+CSMP: " + QByteArray::number(p.firstOctet) + ',' +
+                                QByteArray::number(p.validityPeriod) + ',' +
+                                QByteArray::number(p.protocolIdentifier) + ',' +
+                                QByteArray::number(p.dataCodingScheme));
+    };
+
+    table.add("+CSMS", {.test = CommandTable::answer("+CSMS: (0)"),
+                        .read = CommandTable::answer("+CSMS: 0,1,1,1"),
+                        .set = selectService});
+    table.add("+CMGF", {.test = CommandTable::answer("+CMGF: (0,1)"),
+                        .read = readFlag("+CMGF", p.textMode),
+                        .set = setFlag(p.textMode)});
+    table.add("+CSCA",
+              {.test = CommandTable::exists(), .read = readServiceCentre, .set = setServiceCentre});
+    table.add(
+        "+CSMP",
+        {.test = CommandTable::exists(), .read = readTextParameters, .set = setTextParameters});
+    table.add("+CSDH", {.test = CommandTable::answer("+CSDH: (0,1)"),
+                        .read = readFlag("+CSDH", p.showHeaders),
+                        .set = setFlag(p.showHeaders)});
+}

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "commandtable.h"
+#include "modemidentity.h"
+
+#include <QString>
+
+struct EquipmentSettings;
+
+// What the message service's settings commands set.
+struct SmsParameters {
+    bool textMode = false; // +CMGF
+    // +CSCA: kept on the SIM, so that ATZ leaves it.
+    QString serviceCentre = QString::fromLatin1(ModemIdentity::ServiceCentre);
+    int serviceCentreType = 145;
+    // +CSMP, for text mode: an SMS-SUBMIT with a relative validity period of one day, protocol
+    // identifier 0 and the GSM 7-bit alphabet.
+    int firstOctet = 0x11;
+    int validityPeriod = 167;
+    int protocolIdentifier = 0;
+    int dataCodingScheme = 0;
+    bool showHeaders = false; // +CSDH
+};
+
+// The settings commands of 3GPP TS 27.005: the service, message format, service centre and the
+// fields of text mode messages.
+class SmsParameterCommands {
+public:
+    explicit SmsParameterCommands(const EquipmentSettings &equipment);
+    // The table's handlers refer to the parameters in place.
+    Q_DISABLE_COPY_MOVE(SmsParameterCommands)
+
+    void addTo(CommandTable &table);
+    const SmsParameters &parameters() const { return m_parameters; }
+    void restoreDefaults();
+
+private:
+    const EquipmentSettings &m_equipment;
+    SmsParameters m_parameters;
+};

@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "v250commands.h"
+
+#include "modemidentity.h"
+
+#include <utility>
+
+namespace {
+
+using Handler = CommandTable::Handler;
+
+Handler setFlag(bool &setting) {
+    return [&setting](const AtCommand &command) {
+        const auto value = AtParameter::number(command.value, 0, 1);
+        if (!value)
+            return AtResponse::error();
+        setting = *value == 1;
+        return AtResponse::ok();
+    };
+}
+
+Handler setValue(int &setting, int minimum, int maximum) {
+    return [&setting, minimum, maximum](const AtCommand &command) {
+        const auto value = AtParameter::number(command.value, minimum, maximum);
+        if (!value)
+            return AtResponse::error();
+        setting = *value;
+        return AtResponse::ok();
+    };
+}
+
+// An S-parameter reads as three digits, leading zeros included.
+QByteArray threeDigits(int value) {
+    return QByteArray::number(value).rightJustified(3, '0');
+}
+
+Handler readValue(const int &setting) {
+    return [&setting](const AtCommand &) { return AtResponse::text(threeDigits(setting)); };
+}
+
+} // namespace
+
+V250Commands::V250Commands(std::function<void()> restoreAll)
+    : m_restoreAll(std::move(restoreAll)) {}
+
+void V250Commands::addTo(CommandTable &table) {
+    V250Settings &s = m_settings;
+    const Handler restore = [this](const AtCommand &command) {
+        if (!AtParameter::number(command.value, 0, 0))
+            return AtResponse::error();
+        m_restoreAll();
+        return AtResponse::ok();
+    };
+    const Handler profile = [&s](const AtCommand &) {
+        return AtResponse::text(
+            "E" + QByteArray::number(s.echo) + " Q" + QByteArray::number(s.quiet) + " V" +
+            QByteArray::number(s.verbose) + " &C" + QByteArray::number(s.dcdMode) + " &D" +
+            QByteArray::number(s.dtrMode) + " S0:" + threeDigits(s.autoAnswerRings) +
+            " S3:" + threeDigits(s.lineEnd) + " S4:" + threeDigits(s.responseEnd) +
+            " S5:" + threeDigits(s.backspace) + " S7:" + threeDigits(s.connectionWait));
+    };
+    const Handler identification = [](const AtCommand &command) {
+        if (!AtParameter::number(command.value, 0, 0))
+            return AtResponse::error();
+        return AtResponse::text(ModemIdentity::Identification);
+    };
+
+    table.add("E", {.action = setFlag(s.echo)});
+    table.add("Q", {.action = setFlag(s.quiet)});
+    table.add("V", {.action = setFlag(s.verbose)});
+    table.add("Z", {.action = restore});
+    table.add("&F", {.action = restore});
+    table.add("&V", {.action = profile});
+    table.add("&C", {.action = setValue(s.dcdMode, 0, 1)});
+    table.add("&D", {.action = setValue(s.dtrMode, 0, 2)});
+    table.add("I", {.action = identification});
+    table.add("S0",
+              {.read = readValue(s.autoAnswerRings), .set = setValue(s.autoAnswerRings, 0, 255)});
+    table.add("S3", {.read = readValue(s.lineEnd), .set = setValue(s.lineEnd, 0, 127)});
+    table.add("S4", {.read = readValue(s.responseEnd), .set = setValue(s.responseEnd, 0, 127)});
+    table.add("S5", {.read = readValue(s.backspace), .set = setValue(s.backspace, 0, 127)});
+    table.add("S7",
+              {.read = readValue(s.connectionWait), .set = setValue(s.connectionWait, 1, 255)});
+    table.add("+GMI", {.test = CommandTable::exists(),
+                       .action = CommandTable::answer(ModemIdentity::Manufacturer)});
+    table.add("+GMM", {.test = CommandTable::exists(),
+                       .action = CommandTable::answer(ModemIdentity::Model)});
+    table.add("+GMR", {.test = CommandTable::exists(),
+                       .action = CommandTable::answer(ModemIdentity::Revision)});
+    table.add("+GSN", {.test = CommandTable::exists(),
+                       .action = CommandTable::answer(ModemIdentity::SerialNumber)});
+    // The modem takes the GSM commands of 3GPP TS 27.007.
+    table.add("+GCAP",
+              {.test = CommandTable::exists(), .action = CommandTable::answer("+GCAP: +CGSM")});
+}

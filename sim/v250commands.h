@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "commandtable.h"
+
+#include <functional>
+
+// What the V.250 commands set: how the modem echoes, edits and frames a command line.
+struct V250Settings {
+    bool echo = true;    // E
+    bool quiet = false;  // Q: no result codes at all
+    bool verbose = true; // V: result codes as words, not numbers
+    int dcdMode = 1;     // &C
+    // &D: what DTR going off, here the program closing the line, does: 0 nothing, 1 and 2
+    // drop what is half typed.
+    int dtrMode = 2;
+    int autoAnswerRings = 0; // S0
+    int lineEnd = '\r';      // S3
+    int responseEnd = '\n';  // S4
+    int backspace = '\b';    // S5
+    int connectionWait = 60; // S7, in seconds
+};
+
+// The basic commands and identification of ITU-T V.250.
+class V250Commands {
+public:
+    // Z and &F restore every setting of the modem through restoreAll.
+    explicit V250Commands(std::function<void()> restoreAll);
+    // The table's handlers refer to the settings in place.
+    Q_DISABLE_COPY_MOVE(V250Commands)
+
+    void addTo(CommandTable &table);
+    const V250Settings &settings() const { return m_settings; }
+    void restoreDefaults() { m_settings = {}; }
+
+private:
+    V250Settings m_settings;
+    std::function<void()> m_restoreAll;
+};

@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "modemline.h"
+#include "pseudoterminal.h"
+#include "simulatedmodem.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+// A program at the far end of the line, as raw as a serial port program gets.
+class Program {
+public:
+    explicit Program(const QString &device)
+        : m_fd(::open(qPrintable(device), O_RDWR | O_NOCTTY | O_NONBLOCK)) {}
+    ~Program() { close(); }
+    Q_DISABLE_COPY_MOVE(Program)
+
+    bool isOpen() const { return m_fd >= 0; }
+    int descriptor() const { return m_fd; }
+    void close() {
+        if (m_fd >= 0)
+            ::close(std::exchange(m_fd, -1));
+    }
+    // What the modem has sent so far.
+    QByteArray received() {
+        char buffer[4096];
+        ssize_t n = 0;
+        while ((n = ::read(m_fd, buffer, sizeof buffer)) > 0)
+            m_received.append(buffer, n);
+        return m_received;
+    }
+
+private:
+    int m_fd;
+    QByteArray m_received;
+};
+
+} // namespace
+
+class TestModemLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsAfreshForTheNextProgram_data();
+    void startsAfreshForTheNextProgram();
+    void holdsBackAProgramThatDoesNotRead();
+};
+
+void TestModemLine::startsAfreshForTheNextProgram_data() {
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<bool>("locked");
+
+    QTest::newRow("left in a PDU") << QByteArray("AT+CMGS=25\r0001000C91447700") << false;
+    QTest::newRow("left its answers unread") << QByteArray("ATI\r") << false;
+    // As gammu does: it locks the device and never unlocks it.
+    QTest::newRow("left the device locked") << QByteArray("AT\r") << true;
+}
+
+void TestModemLine::startsAfreshForTheNextProgram() {
+    QFETCH(QByteArray, written);
+    QFETCH(bool, locked);
+
+    SimulatedModem modem;
+    ModemLine line(&modem);
+    QVERIFY(line.openPseudoTerminal());
+    QSignalSpy commands(&modem, &SimulatedModem::commandReceived);
+    QSignalSpy left(&modem, &SimulatedModem::noted);
+
+    Program first(line.devicePath());
+    QVERIFY(first.isOpen());
+    QCOMPARE(::write(first.descriptor(), written.constData(), written.size()), written.size());
+    if (locked)
+        QCOMPARE(::ioctl(first.descriptor(), TIOCEXCL), 0);
+    QTRY_VERIFY(!commands.isEmpty());
+    first.close();
+    QTRY_VERIFY(!left.isEmpty());
+
+    Program next(line.devicePath());
+    QVERIFY(next.isOpen());
+    int lockedNow = -1;
+    QCOMPARE(::ioctl(next.descriptor(), TIOCGEXCL, &lockedNow), 0);
+    QCOMPARE(lockedNow, 0);
+    QCOMPARE(::write(next.descriptor(), "AT\r", 3), 3);
+    QTRY_VERIFY(next.received().endsWith("OK\r\n"));
+    QCOMPARE(next.received(), QByteArray("AT\r\r\nOK\r\n"));
+}
+
+// A program that writes commands without ever reading must neither wedge the modem nor make
+// it queue answers without end: the modem stops reading, and the program's writes block.
+void TestModemLine::holdsBackAProgramThatDoesNotRead() {
+    SimulatedModem modem;
+    ModemLine line(&modem);
+    QVERIFY(line.openPseudoTerminal());
+    Program program(line.devicePath());
+    QVERIFY(program.isOpen());
+
+    // Bytes of an endless "AT\rAT\r...", written as far as the line takes them.
+    const QByteArray command = "AT\r";
+    qsizetype sent = 0;
+    const auto writeMore = [&] {
+        const qsizetype at = sent % command.size();
+        const ssize_t n =
+            ::write(program.descriptor(), command.constData() + at, command.size() - at);
+        sent += std::max<ssize_t>(n, 0);
+        return n > 0;
+    };
+    bool heldBack = false;
+    while (!heldBack && sent < 3'000'000) {
+        if (writeMore())
+            continue;
+        // The line is full; still full once the modem has had its turn, it is not reading.
+        QCoreApplication::processEvents();
+        heldBack = !writeMore();
+    }
+    QVERIFY2(heldBack, qPrintable(QStringLiteral("%1 bytes went in unhindered").arg(sent)));
+
+    // Once the program reads, every command it wrote is answered.
+    const auto allAnswered = [&] {
+        const qsizetype answers = program.received().count("\r\nOK\r\n");
+        if (sent % command.size() != 0)
+            writeMore();
+        return sent % command.size() == 0 && answers == sent / command.size();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(allAnswered(), 20'000);
+}
+
+QTEST_GUILESS_MAIN(TestModemLine)
+#include "tst_modemline.moc"
