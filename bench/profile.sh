@@ -18,6 +18,17 @@ seconds=15
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# The process whose command line starts with the arguments, once it has started.
+pid_of() {
+    local pid="" tries=0
+    while [[ -z $pid ]] && ((tries++ < 100)); do
+        sleep 0.2
+        pid=$(pgrep -o -f "^$*") || true
+    done
+    [[ -n $pid ]] || { echo "$* did not start" >&2 && return 1; }
+    echo "$pid"
+}
+
 on() {
     if [[ $platform == xcb ]]; then
         xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb "$@"
@@ -28,8 +39,8 @@ on() {
 
 # The window starts receiving half a second after it shows; sampling starts once it is well in.
 on "$build/bench/bench_ingest" paced 20 >"$work/run" 2>/dev/null &
-sleep 2.5
-pid=$(pgrep -o -f "$build/bench/bench_ingest paced 20")
+pid=$(pid_of "$build/bench/bench_ingest" paced 20)
+sleep 2
 perf record -q -e cpu-clock:u -F $frequency --call-graph dwarf,16384 -p "$pid" -o "$work/perf" \
     -- sleep $seconds >/dev/null 2>&1
 wait
@@ -39,10 +50,8 @@ perf script -i "$work/perf" -F comm,tid,ip,sym 2>/dev/null |
     bench/breakdown.py $frequency $((180 * seconds))
 
 on "$build/bench/bench_ingest" paced 10 traced >"$work/run" 2>/dev/null &
-pid=$!
-sleep 1
-strace -f -c -q -o "$work/strace" -p "$(pgrep -o -f "$build/bench/bench_ingest paced 10 traced")"
-wait $pid
+strace -f -c -q -o "$work/strace" -p "$(pid_of "$build/bench/bench_ingest" paced 10 traced)"
+wait
 pieces=$(grep -oP '[0-9]+(?= pieces)' "$work/run")
 awk -v pieces="$pieces" '$NF ~ /^[a-z_0-9]+$/ && $4 ~ /^[0-9]+$/ && $NF != "total" {
         printf "%s %.2f\n", $NF, $4 / pieces; all += $4 }

@@ -5,18 +5,29 @@
 # Builds the benchmarks and runs each of them at least five times, offscreen and under Xvfb,
 # printing the median of each figure with its min and max:
 #   bench/run.sh [BUILD_DIR]
-# Needs xvfb (xvfb-run) and libxcb1-dev besides what ./dev installs.
+# Needs xvfb (xvfb-run), libxcb1-dev and strace besides what ./dev installs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-bench}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)" --target modempad bench_logappend bench_ingest bench_startup \
-    >/dev/null
+cmake --build "$build" -j"$(nproc)" --target modempad bench_logappend bench_ingest bench_pollfloor \
+    bench_startup >/dev/null
 runs=5
 
 # The median of the numbers on standard input, with min and max.
 summary() {
     sort -g | awk '{ v[NR] = $1 } END { printf "%s (min %s, max %s)", v[int((NR + 1) / 2)], v[1], v[NR] }'
+}
+
+# The process whose command line starts with the arguments, once it has started.
+pid_of() {
+    local pid="" tries=0
+    while [[ -z $pid ]] && ((tries++ < 100)); do
+        sleep 0.2
+        pid=$(pgrep -o -f "^$*") || true
+    done
+    [[ -n $pid ]] || { echo "$* did not start" >&2 && return 1; }
+    echo "$pid"
 }
 
 on() {
@@ -40,14 +51,33 @@ for platform in offscreen xcb; do
         echo "bulk $mib MiB: CPU-s per MiB $(grep -oP '[0-9.]+(?= CPU-s per MiB)' <<<"$out" | summary)," \
             "resident memory MB per MiB $(grep -oP '\+\K[0-9.]+' <<<"$out" | summary)"
     done
-    out=$(for _ in $(seq "$runs"); do on "$platform" "$build/bench/bench_ingest" paced 20; done 2>/dev/null)
+    # The window and a bare poll-and-read loop in turns, so that both meet the same machine.
+    out=$(for _ in $(seq "$runs"); do
+        on "$platform" "$build/bench/bench_ingest" paced 20
+        "$build/bench/bench_pollfloor" 20
+    done 2>/dev/null)
     grep -q INCOMPLETE <<<"$out" && echo "paced: LOG INCOMPLETE"
-    echo "paced 20 s: % of a core $(grep -oP '[0-9.]+(?=% of a core)' <<<"$out" | summary)," \
-        "in user mode $(grep -oP '[0-9.]+(?=% in user mode)' <<<"$out" | summary)"
+    window=$(grep '^paced' <<<"$out")
+    floor=$(grep '^poll floor' <<<"$out")
+    echo "paced 20 s: in user mode $(grep -oP '[0-9.]+(?=% in user mode)' <<<"$window" | summary)," \
+        "all CPU $(grep -oP '[0-9.]+(?=% of a core)' <<<"$window" | summary)"
+    echo "  bare poll-and-read loop: in user mode" \
+        "$(grep -oP '[0-9.]+(?=% in user mode)' <<<"$floor" | summary)," \
+        "all CPU $(grep -oP '[0-9.]+(?=% of a core)' <<<"$floor" | summary)"
+    # strace counts the calls of a run of its own, as it slows each call down.
+    trace=$(mktemp)
+    on "$platform" "$build/bench/bench_ingest" paced 10 traced >"$trace.run" 2>/dev/null &
+    strace -f -c -q -o "$trace" -p "$(pid_of "$build/bench/bench_ingest" paced 10 traced)"
+    wait
+    pieces=$(grep -oP '[0-9]+(?= pieces)' "$trace.run")
+    echo "  system calls per piece: $(awk -v pieces="$pieces" '
+        $4 ~ /^[0-9]+$/ && $NF ~ /^[a-z_0-9]+$/ && $NF != "total" { calls[$NF] = $4; all += $4 }
+        END {
+            printf "%.2f", all / pieces
+            for (name in calls) if (calls[name] / pieces >= 0.01) printf ", %s %.2f", name, calls[name] / pieces
+        }' "$trace")"
+    rm -f "$trace" "$trace.run"
 done
-echo "== the machine's own cost of 180 wake-ups a second, without the window"
-out=$(for _ in $(seq "$runs"); do bench/pollfloor.py; done)
-echo "poll floor 20 s: system % of a core $(grep -oP '[0-9.]+(?=% of a core)' <<<"$out" | summary)"
 echo "== start-up under Xvfb"
 xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
     "$build/bench/bench_startup" "$build/app/modempad" 7 2>/dev/null | tail -2

@@ -9,7 +9,6 @@
 #include <QTextDocument>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 // About 20 times a second: smooth enough to watch text arrive, and rare enough that a flood of
@@ -94,8 +93,12 @@ void LogLayout::flush() {
     // its x position.
     end.beginEditBlock();
     end.setPosition(document()->characterCount() - 1);
-    end.insertText(std::exchange(m_waiting, {}));
+    end.insertText(m_waiting);
     end.endEditBlock();
+    // Emptied but kept for the next frame's text: a buffer of up to a few megabytes, freed and
+    // allocated again each frame of a flood, would leave the heap as fragments that stay
+    // resident.
+    m_waiting.resize(0);
     if (following)
         followEnd();
     else
