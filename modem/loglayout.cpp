@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 // About 20 times a second: smooth enough to watch text arrive, and rare enough that a flood of
@@ -18,9 +19,10 @@ constexpr int FrameMilliseconds = 50;
 // frames cannot be read as it goes anyway, and each repaint costs about as much as a hundred
 // reads.
 constexpr int StreamFrameMilliseconds = 250;
-// A flood catches up a frame early rather than hold more than a megabyte of text (two in
-// memory) on the way to the box.
-constexpr qsizetype MaxWaiting = 1 << 20;
+// Text waits in a buffer of at most this many characters (64 KiB): beyond it, a flood goes into
+// the document a frame early, to be laid out at the frame. A buffer of megabytes, freed and
+// allocated again a frame, would leave the heap as fragments that stay resident.
+constexpr qsizetype MaxWaiting = 32 * 1024;
 } // namespace
 
 LogLayout &LogLayout::of(QPlainTextEdit &box) {
@@ -62,8 +64,9 @@ void LogLayout::append(QString text) {
     std::replace(text.begin(), text.begin() + last, QChar(u'\n'), QChar(QChar::LineSeparator));
     m_waiting += text;
     if (m_waiting.size() >= MaxWaiting) {
-        flush();
-        return;
+        m_layoutWaits = true;
+        insertWaiting();
+        m_layoutWaits = false;
     }
     if (m_frame.isActive())
         return;
@@ -83,10 +86,22 @@ void LogLayout::append(QString text) {
 
 void LogLayout::flush() {
     m_frame.stop();
-    if (m_waiting.isEmpty())
+    if (m_waiting.isEmpty() && m_unlaidFrom < 0)
         return;
     m_sinceFrame.start();
     const bool following = isFollowing();
+    if (!m_waiting.isEmpty())
+        insertWaiting();
+    else
+        documentChanged(m_unlaidFrom, 0, 0);
+    if (following)
+        followEnd();
+    else
+        m_endOfView = -1;
+    m_lastFrameTook = int(m_sinceFrame.restart());
+}
+
+void LogLayout::insertWaiting() {
     // A cursor of our own: the user's cursor and selection in the box stay where they are.
     QTextCursor end(document());
     // Inside an edit block, and set rather than moved, the cursor never lays a line out to learn
@@ -95,15 +110,24 @@ void LogLayout::flush() {
     end.setPosition(document()->characterCount() - 1);
     end.insertText(m_waiting);
     end.endEditBlock();
-    // Emptied but kept for the next frame's text: a buffer of up to a few megabytes, freed and
-    // allocated again each frame of a flood, would leave the heap as fragments that stay
-    // resident.
+    // Emptied, and kept for the next frame's text.
     m_waiting.resize(0);
-    if (following)
-        followEnd();
-    else
-        m_endOfView = -1;
-    m_lastFrameTook = int(m_sinceFrame.restart());
+}
+
+void LogLayout::documentChanged(int from, int charsRemoved, int charsAdded) {
+    if (m_layoutWaits) {
+        if (m_unlaidFrom < 0 || from < m_unlaidFrom)
+            m_unlaidFrom = from;
+        return;
+    }
+    if (m_unlaidFrom >= 0) {
+        // Text a flood put in waits to be laid out: lay it out with this change, as one change
+        // from the first of them to the end.
+        from = std::min(from, std::exchange(m_unlaidFrom, -1));
+        charsRemoved = 0;
+        charsAdded = document()->characterCount() - from;
+    }
+    QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
 }
 
 void LogLayout::timerEvent(QTimerEvent *event) {

@@ -31,11 +31,13 @@ public:
     void flush();
 
 protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override;
     void timerEvent(QTimerEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     LogLayout(QTextDocument *document, QPlainTextEdit &box);
+    void insertWaiting();
     bool isFollowing() const;
     void followEnd();
 
@@ -47,6 +49,11 @@ private:
     QElapsedTimer m_sinceFrame;
     int m_lastFrameTook = 0;
     QString m_waiting;
+    // While a flood's text goes in between frames, the box is not told of it; it lays out all
+    // from m_unlaidFrom to the end at the next frame, or at once should anything else change
+    // the text first. -1 when nothing waits to be laid out.
+    bool m_layoutWaits = false;
+    int m_unlaidFrom = -1;
     // Where the view last was at the end of the text, or -1 if the user has scrolled back since.
     int m_endOfView = 0;
 };

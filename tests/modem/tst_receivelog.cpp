@@ -194,6 +194,9 @@ void TestReceiveLog::viewCatchesUpWithTheText_data() {
     QTest::newRow("lines in one piece")
         << QByteArrayList{line.repeated(60)} << QList<QKeySequence>{} << QByteArrayList{}
         << QLatin1String("Text1 ") + QString::fromLatin1(line.chopped(2) + '\n').repeated(60);
+    QTest::newRow("a long line, more than the box holds back")
+        << QByteArrayList(300, longLine.first()) << QList<QKeySequence>{} << QByteArrayList{}
+        << QLatin1String("Text1") + shownLongLine.repeated(5);
     QTest::newRow("a long line in pieces") << longLine << QList<QKeySequence>{} << QByteArrayList{}
                                            << QLatin1String("Text1") + shownLongLine;
     // What the user does to the box, they do to all that has arrived, waiting or not.
