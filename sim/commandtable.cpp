@@ -36,3 +36,13 @@ CommandTable::Handler CommandTable::answer(const QByteArray &line) {
 CommandTable::Handler CommandTable::exists() {
     return [](const AtCommand &) { return AtResponse::ok(); };
 }
+
+CommandTable::Handler CommandTable::flag(bool &setting) {
+    return [&setting](const AtCommand &command) {
+        const auto value = AtParameter::number(command.value, 0, 1);
+        if (!value)
+            return AtResponse::error();
+        setting = *value == 1;
+        return AtResponse::ok();
+    };
+}

@@ -31,6 +31,8 @@ public:
     static Handler answer(const QByteArray &line);
     // A test form that only says the command exists.
     static Handler exists();
+    // A setting turned off by 0 and on by 1, as ATE, ATV and AT+CMGF have it.
+    static Handler flag(bool &setting);
 
 private:
     QHash<QByteArray, Entry> m_entries;

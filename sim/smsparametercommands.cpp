@@ -36,15 +36,6 @@ void SmsParameterCommands::addTo(CommandTable &table) {
             return AtResponse::cmsError(CmsError::OperationNotSupported);
         return AtResponse::text("+CSMS: 1,1,1");
     };
-    const auto setFlag = [](bool &setting) -> Handler {
-        return [&setting](const AtCommand &command) {
-            const auto value = AtParameter::number(command.value, 0, 1);
-            if (!value)
-                return AtResponse::error();
-            setting = *value == 1;
-            return AtResponse::ok();
-        };
-    };
     const auto readFlag = [](const QByteArray &name, const bool &setting) -> Handler {
         return [name, &setting](const AtCommand &) {
             return AtResponse::text(name + ": " + QByteArray::number(setting));
@@ -103,7 +94,7 @@ void SmsParameterCommands::addTo(CommandTable &table) {
                         .set = selectService});
     table.add("+CMGF", {.test = CommandTable::answer("+CMGF: (0,1)"),
                         .read = readFlag("+CMGF", p.textMode),
-                        .set = setFlag(p.textMode)});
+                        .set = CommandTable::flag(p.textMode)});
     table.add("+CSCA",
               {.test = CommandTable::exists(), .read = readServiceCentre, .set = setServiceCentre});
     table.add(
@@ -111,5 +102,5 @@ void SmsParameterCommands::addTo(CommandTable &table) {
         {.test = CommandTable::exists(), .read = readTextParameters, .set = setTextParameters});
     table.add("+CSDH", {.test = CommandTable::answer("+CSDH: (0,1)"),
                         .read = readFlag("+CSDH", p.showHeaders),
-                        .set = setFlag(p.showHeaders)});
+                        .set = CommandTable::flag(p.showHeaders)});
 }

@@ -11,16 +11,6 @@ namespace {
 
 using Handler = CommandTable::Handler;
 
-Handler setFlag(bool &setting) {
-    return [&setting](const AtCommand &command) {
-        const auto value = AtParameter::number(command.value, 0, 1);
-        if (!value)
-            return AtResponse::error();
-        setting = *value == 1;
-        return AtResponse::ok();
-    };
-}
-
 Handler setValue(int &setting, int minimum, int maximum) {
     return [&setting, minimum, maximum](const AtCommand &command) {
         const auto value = AtParameter::number(command.value, minimum, maximum);
@@ -67,9 +57,9 @@ void V250Commands::addTo(CommandTable &table) {
         return AtResponse::text(ModemIdentity::Identification);
     };
 
-    table.add("E", {.action = setFlag(s.echo)});
-    table.add("Q", {.action = setFlag(s.quiet)});
-    table.add("V", {.action = setFlag(s.verbose)});
+    table.add("E", {.action = CommandTable::flag(s.echo)});
+    table.add("Q", {.action = CommandTable::flag(s.quiet)});
+    table.add("V", {.action = CommandTable::flag(s.verbose)});
     table.add("Z", {.action = restore});
     table.add("&F", {.action = restore});
     table.add("&V", {.action = profile});
