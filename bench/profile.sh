@@ -9,6 +9,7 @@
 # Needs perf (Debian's linux-perf) and strace, and root or kernel.perf_event_paranoid <= 1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source bench/common.sh
 build=${1:-build-bench}
 platform=${2:-offscreen}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -18,27 +19,8 @@ seconds=15
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The process whose command line starts with the arguments, once it has started.
-pid_of() {
-    local pid="" tries=0
-    while [[ -z $pid ]] && ((tries++ < 100)); do
-        sleep 0.2
-        pid=$(pgrep -o -f "^$*") || true
-    done
-    [[ -n $pid ]] || { echo "$* did not start" >&2 && return 1; }
-    echo "$pid"
-}
-
-on() {
-    if [[ $platform == xcb ]]; then
-        xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb "$@"
-    else
-        QT_QPA_PLATFORM=offscreen "$@"
-    fi
-}
-
 # The window starts receiving half a second after it shows; sampling starts once it is well in.
-on "$build/bench/bench_ingest" paced 20 >"$work/run" 2>/dev/null &
+on "$platform" "$build/bench/bench_ingest" paced 20 >"$work/run" 2>/dev/null &
 pid=$(pid_of "$build/bench/bench_ingest" paced 20)
 sleep 2
 perf record -q -e cpu-clock:u -F $frequency --call-graph dwarf,16384 -p "$pid" -o "$work/perf" \
@@ -49,7 +31,7 @@ cat "$work/run"
 perf script -i "$work/perf" -F comm,tid,ip,sym 2>/dev/null |
     bench/breakdown.py $frequency $((180 * seconds))
 
-on "$build/bench/bench_ingest" paced 10 traced >"$work/run" 2>/dev/null &
+on "$platform" "$build/bench/bench_ingest" paced 10 traced >"$work/run" 2>/dev/null &
 strace -f -c -q -o "$work/strace" -p "$(pid_of "$build/bench/bench_ingest" paced 10 traced)"
 wait
 pieces=$(grep -oP '[0-9]+(?= pieces)' "$work/run")

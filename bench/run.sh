@@ -8,6 +8,7 @@
 # Needs xvfb (xvfb-run), libxcb1-dev and strace besides what ./dev installs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source bench/common.sh
 build=${1:-build-bench}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target modempad bench_logappend bench_ingest bench_pollfloor \
@@ -17,27 +18,6 @@ runs=5
 # The median of the numbers on standard input, with min and max.
 summary() {
     sort -g | awk '{ v[NR] = $1 } END { printf "%s (min %s, max %s)", v[int((NR + 1) / 2)], v[1], v[NR] }'
-}
-
-# The process whose command line starts with the arguments, once it has started.
-pid_of() {
-    local pid="" tries=0
-    while [[ -z $pid ]] && ((tries++ < 100)); do
-        sleep 0.2
-        pid=$(pgrep -o -f "^$*") || true
-    done
-    [[ -n $pid ]] || { echo "$* did not start" >&2 && return 1; }
-    echo "$pid"
-}
-
-on() {
-    local platform=$1
-    shift
-    if [[ $platform == xcb ]]; then
-        xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb "$@"
-    else
-        QT_QPA_PLATFORM=offscreen "$@"
-    fi
 }
 
 echo "$(nproc) CPUs: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2-)"
