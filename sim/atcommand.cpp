@@ -51,11 +51,10 @@ QList<QByteArray> AtCommand::arguments() const {
 namespace AtParameter {
 
 std::optional<int> number(const QByteArray &argument, int minimum, int maximum, int omitted) {
-    if (argument.isEmpty())
-        return omitted;
-    if (argument.size() > 5 || !std::all_of(argument.begin(), argument.end(), isDigit))
+    if (!argument.isEmpty() &&
+        (argument.size() > 5 || !std::all_of(argument.begin(), argument.end(), isDigit)))
         return std::nullopt;
-    const int value = argument.toInt();
+    const int value = argument.isEmpty() ? omitted : argument.toInt();
     if (value < minimum || value > maximum)
         return std::nullopt;
     return value;

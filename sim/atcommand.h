@@ -32,7 +32,8 @@ struct AtCommand {
 // Reading one parameter of a command.
 namespace AtParameter {
 
-// A number within [minimum, maximum]; an omitted one takes its default.
+// A number within [minimum, maximum]; an omitted one takes its default, which must be within
+// them too (V.250 takes an omitted S-parameter value as 0, which S7 does not allow).
 std::optional<int> number(const QByteArray &argument, int minimum, int maximum, int omitted = 0);
 // The same, but one that must be given.
 std::optional<int> required(const QByteArray &argument, int minimum, int maximum);

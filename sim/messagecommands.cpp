@@ -48,6 +48,12 @@ MessageCommands::MessageCommands(const EquipmentSettings &equipment,
     , m_parameters(parameters)
     , m_network(network) {}
 
+void MessageCommands::restoreDefaults() {
+    m_settings = {};
+    // Indications held for the +CNMI that is gone; the new one starts with none.
+    m_heldIndications.clear();
+}
+
 void MessageCommands::addTo(CommandTable &table) {
     const auto member = [this](AtResponse (MessageCommands::*handler)(const AtCommand &)) {
         return [this, handler](const AtCommand &command) { return (this->*handler)(command); };
@@ -173,7 +179,7 @@ AtResponse MessageCommands::send(const AtCommand &command) {
     if (!m_network.isRegistered())
         return AtResponse::cmsError(CmsError::NoNetworkService);
     if (!m_parameters.textMode) {
-        const auto length = AtParameter::number(command.value, 1, MaxTpduLength);
+        const auto length = AtParameter::required(command.value, 1, MaxTpduLength);
         if (!length)
             return AtResponse::error();
         return AtResponse::prompt(false, [this, length = *length](const QByteArray &body) {
@@ -381,8 +387,11 @@ AtResponse MessageCommands::accept(const SmsSubmit &submit, const QByteArray &pd
     emit messageAccepted(message);
     if (submit.destination == QLatin1String(ModemIdentity::OwnNumber)) {
         SmsDeliver returned;
-        returned.serviceCentre =
-            submit.serviceCentre.isEmpty() ? m_parameters.serviceCentre : submit.serviceCentre;
+        const bool ownCentre = !submit.serviceCentre.isEmpty();
+        returned.serviceCentre = ownCentre ? submit.serviceCentre : m_parameters.serviceCentre;
+        returned.serviceCentreType = !ownCentre ? m_parameters.serviceCentreType
+                                     : submit.serviceCentre.startsWith(u'+') ? InternationalType
+                                                                             : NationalType;
         returned.originator = QString::fromLatin1(ModemIdentity::OwnNumber);
         returned.protocolIdentifier = submit.protocolIdentifier;
         returned.dataCodingScheme = submit.dataCodingScheme;

@@ -41,7 +41,7 @@ public:
                     const NetworkCommands &network, QObject *parent = nullptr);
 
     void addTo(CommandTable &table);
-    void restoreDefaults() { m_settings = {}; }
+    void restoreDefaults();
 
     QList<AcceptedMessage> acceptedMessages() const { return m_accepted; }
 

@@ -82,24 +82,24 @@ QByteArrayList MessageFormat::listed(int index, const StoredMessage &message) co
         return {start + ',' + number(message.tpduLength()), message.pdu};
     // <oa/da>,[<alpha>],[<scts>][,<tooa/toda>,<length>]
     QByteArray fields;
-    QString address;
+    int type = 0;
     int length = 0;
     if (const auto *deliver = std::get_if<SmsDeliver>(&message.content)) {
-        address = deliver->originator;
-        fields = this->address(address) + ",," + quoted(timeString(deliver->timestamp));
+        type = deliver->originatorType;
+        fields = address(deliver->originator) + ",," + quoted(timeString(deliver->timestamp));
         length = quint8(PduEncoding::userData(deliver->coding(), deliver->userDataHeader,
                                               deliver->text, deliver->data)
                             .at(0));
     } else {
         const auto &submit = std::get<SmsSubmit>(message.content);
-        address = submit.destination;
-        fields = this->address(address) + ",,";
+        type = submit.destinationType;
+        fields = address(submit.destination) + ",,";
         length = quint8(
             PduEncoding::userData(submit.coding, submit.userDataHeader, submit.text, submit.data)
                 .at(0));
     }
     if (m_parameters.showHeaders)
-        fields += ',' + number(typeOf(address)) + ',' + number(length);
+        fields += ',' + number(type) + ',' + number(length);
     return {start + fields, body(message)};
 }
 
@@ -164,8 +164,10 @@ QByteArray MessageFormat::deliverHeader(const SmsDeliver &message, bool full) co
 QByteArray MessageFormat::submitHeader(const SmsSubmit &message, bool full) const {
     QByteArray header = address(message.destination) + ',';
     if (full) {
-        const QString centre =
-            message.serviceCentre.isEmpty() ? m_parameters.serviceCentre : message.serviceCentre;
+        // The message's own service centre, or the one +CSCA set, with its type.
+        const bool own = !message.serviceCentre.isEmpty();
+        const QString centre = own ? message.serviceCentre : m_parameters.serviceCentre;
+        const int centreType = own ? typeOf(centre) : m_parameters.serviceCentreType;
         const QByteArray validity = message.validityFormat == SmsSubmit::ValidityFormat::Relative
                                         ? number(relativeValidity(message.validityPeriod))
                                         : QByteArray();
@@ -175,7 +177,7 @@ QByteArray MessageFormat::submitHeader(const SmsSubmit &message, bool full) cons
         header += ',' + number(message.destinationType) + ',' + number(submitFirstOctet(message)) +
                   ',' + number(message.protocolIdentifier) + ',' +
                   number(message.dataCodingScheme) + ',' + validity + ',' + address(centre) + ',' +
-                  number(typeOf(centre)) + ',' + number(length);
+                  number(centreType) + ',' + number(length);
     }
     return header;
 }

@@ -41,8 +41,9 @@ void NetworkCommands::addTo(CommandTable &table) {
     const Handler setOperator = [this](const AtCommand &command) {
         const QList<QByteArray> arguments = command.arguments();
         const auto mode = AtParameter::required(arguments.value(0), 0, 4);
-        const auto format = AtParameter::number(arguments.value(1), 0, 2, -1);
-        if (!mode || !format || (*mode == 3 && *format < 0))
+        const auto format =
+            AtParameter::number(arguments.value(1), 0, 2, m_settings.operatorFormat);
+        if (!mode || !format || (*mode == 3 && arguments.value(1).isEmpty()))
             return AtResponse::error();
         // Automatic selection finds the one operator there is; choosing or leaving it is not
         // simulated.
@@ -50,8 +51,7 @@ void NetworkCommands::addTo(CommandTable &table) {
             return AtResponse::cmeError(CmeError::OperationNotSupported);
         if (*mode == 0 && !isRegistered())
             return AtResponse::cmeError(CmeError::NoNetworkService);
-        if (*format >= 0)
-            m_settings.operatorFormat = *format;
+        m_settings.operatorFormat = *format;
         return AtResponse::ok();
     };
     const Handler readOperator = [this](const AtCommand &) {

@@ -210,6 +210,8 @@ void TestSimulatedModem::answers_data() {
     QTest::newRow("+CFUN with a reset") << quiet("AT+CFUN=1,1\r") << error;
     QTest::newRow("&D3") << quiet("AT&D3\r") << error;
     QTest::newRow("S7=0") << quiet("ATS7=0\r") << error;
+    QTest::newRow("S7 omitted, so 0") << quiet("ATS7=\r") << error;
+    QTest::newRow("+CMGS without a length") << quiet("AT+CMGS=\r") << error;
     QTest::newRow("S alone") << quiet("ATS\r") << error;
     QTest::newRow("+CMGD flag 5") << quiet("AT+CMGD=1,5\r") << error;
     QTest::newRow("unknown basic command") << quiet("ATD123;\r") << error;
@@ -411,6 +413,9 @@ void TestSimulatedModem::receives_data() {
     QTest::newRow("held in the modem with <mode> 0, then sent")
         << QByteArrayList{"ATE0\r", "AT+CNMI=0\r", Incoming, "AT+CNMI=2\r"}
         << ok + "\r\nOK\r\n\r\nOK\r\n" + cmti;
+    QTest::newRow("held in the modem with <mode> 0, then reset")
+        << QByteArrayList{"ATE0\r", "AT+CNMI=0\r", Incoming, "ATZ\r", "ATE0+CNMI=0;+CNMI=2\r"}
+        << ok + "\r\nOK\r\n\r\nOK\r\nATE0+CNMI=0;+CNMI=2\r\r\nOK\r\n";
     QTest::newRow("held in the modem with <mode> 0, then dropped")
         << QByteArrayList{"ATE0\r", "AT+CNMI=0\r", Incoming, "AT+CNMI=2,1,0,0,1\r"}
         << ok + "\r\nOK\r\n\r\nOK\r\n";
@@ -424,6 +429,11 @@ void TestSimulatedModem::receives_data() {
                           "AT+CMGF=0;+CMSS=1;+CMGL=4\r"}
         << QByteArray("ATE0;+CMGF=1\r\r\nOK\r\n\r\n> \r\n+CMGW: 1\r\n\r\nOK\r\n\r\n+CMSS: 1\r\n"
                       "\r\n+CMGL: 1,3,,16\r\n0011000C914477000910320000A702C834\r\n\r\nOK\r\n");
+    QTest::newRow("written with a type of number, listed with it")
+        << QByteArrayList{"ATE0;+CMGF=1;+CSDH=1\r", "AT+CMGW=\"123\",161\r", "Hi\x1A",
+                          "AT+CMGL=\"ALL\"\r"}
+        << QByteArray("ATE0;+CMGF=1;+CSDH=1\r\r\nOK\r\n\r\n> \r\n+CMGW: 1\r\n\r\nOK\r\n"
+                      "\r\n+CMGL: 1,\"STO UNSENT\",\"123\",,,161,2\r\nHi\r\n\r\nOK\r\n");
     QTest::newRow("+CMGW of a received status")
         << QByteArrayList{"ATE0\r", "AT+CMGW=25,1\r"} << ok + "\r\n+CMS ERROR: 303\r\n";
 }
@@ -442,6 +452,11 @@ void TestSimulatedModem::returnsMessagesToItsOwnNumber() {
     QVERIFY2(output.contains("+CMGS: 1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n"), output);
     QVERIFY2(output.contains("+CMGR: \"REC UNREAD\",\"+447700900999\""), output);
     QVERIFY2(output.contains("\r\nBack to me\r\n"), output);
+    // Through the service centre +CSCA names, of the type it gives.
+    const QByteArray again =
+        answer(modem, {"AT+CSCA=\"12345\",129;+CSDH=1\r", "AT+CMGS=\"+447700900999\"\r",
+                       "Again\x1A", "AT+CMGR=2\r"});
+    QVERIFY2(again.contains(",\"12345\",129,5\r\nAgain\r\n"), again);
 }
 
 void TestSimulatedModem::forgetsATerminalThatLeft_data() {
