@@ -114,6 +114,10 @@ QByteArray PseudoTerminal::readAll() {
     ssize_t n = 0;
     while (m_master >= 0 && (n = ::read(m_master, buffer, sizeof buffer)) > 0)
         data.append(buffer, n);
+    // Only a program that holds the device can write to it. One that writes is there, though
+    // another program's close, which ends the session, made it look gone.
+    if (!data.isEmpty())
+        m_programPresent = true;
     return data;
 }
 
@@ -170,10 +174,10 @@ void PseudoTerminal::watchDevice() {
 }
 
 void PseudoTerminal::hangUp() {
-    m_programPresent = false;
-    m_outgoing.clear();
     // What the program wrote before it closed is part of its session: read it, answers lost.
     emit readyRead();
+    m_programPresent = false;
+    m_outgoing.clear();
     // A program that left the device locked for its own use would keep everyone else out.
     ::ioctl(m_slave, TIOCNXCL);
     // Answers it did not read would greet the next program.

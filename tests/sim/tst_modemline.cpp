@@ -51,6 +51,7 @@ class TestModemLine : public QObject {
 private slots:
     void startsAfreshForTheNextProgram_data();
     void startsAfreshForTheNextProgram();
+    void answersAProgramAnotherLeftBeside();
     void holdsBackAProgramThatDoesNotRead();
 };
 
@@ -91,6 +92,22 @@ void TestModemLine::startsAfreshForTheNextProgram() {
     QCOMPARE(::write(next.descriptor(), "AT\r", 3), 3);
     QTRY_VERIFY(next.received().endsWith("OK\r\n"));
     QCOMPARE(next.received(), QByteArray("AT\r\r\nOK\r\n"));
+}
+
+// A program that opens and closes the device, as stty -F does, must not leave the modem mute
+// for the program still using it.
+void TestModemLine::answersAProgramAnotherLeftBeside() {
+    SimulatedModem modem;
+    ModemLine line(&modem);
+    QVERIFY(line.openPseudoTerminal());
+    QSignalSpy noted(&modem, &SimulatedModem::noted);
+    Program program(line.devicePath());
+    QVERIFY(program.isOpen());
+    Program(line.devicePath()).close();
+    QTRY_VERIFY(!noted.isEmpty());
+
+    QCOMPARE(::write(program.descriptor(), "ATI\r", 4), 4);
+    QTRY_VERIFY(program.received().endsWith("OK\r\n"));
 }
 
 // A program that writes commands without ever reading must neither wedge the modem nor make
