@@ -285,7 +285,7 @@ void CommControl::requireOpen() const {
         throw CommError(CommError::DeviceLost,
                         QStringLiteral("Port %1 (%2) went away while it was open: the device was "
                                        "unplugged or switched off. Plug it back in, then "
-                                       "connect again.")
+                                       "start ModemPad again.")
                             .arg(m_commPort)
                             .arg(m_lostDevice));
     }
