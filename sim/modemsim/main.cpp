@@ -9,8 +9,52 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QSocketNotifier>
 
 #include <cstdio>
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef Q_OS_UNIX
+int stopPipe[2] = {-1, -1};
+
+void noteStop(int) {
+    const int saved = errno;
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t written = ::write(stopPipe[1], &byte, 1);
+    errno = saved;
+}
+#endif
+
+// Ctrl-C, a kill or a closed terminal end the event loop like any other way out, so that the
+// device is closed and its lock file removed: a lock left behind keeps other programs out for
+// as long as its process number belongs to someone else.
+void quitOnStopSignals() {
+#ifdef Q_OS_UNIX
+    if (::pipe(stopPipe) != 0)
+        return;
+    for (const int end : stopPipe) {
+        ::fcntl(end, F_SETFD, FD_CLOEXEC);
+        ::fcntl(end, F_SETFL, O_NONBLOCK);
+    }
+    auto *notifier = new QSocketNotifier(stopPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+    struct sigaction action = {};
+    action.sa_handler = noteStop;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+#endif
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
@@ -58,6 +102,7 @@ int main(int argc, char *argv[]) {
         log.writeLine(QStringLiteral("-- messages cannot arrive from standard input: ") +
                       console.errorString());
 
+    quitOnStopSignals();
     QObject::connect(&line, &ModemLine::lost, &app, [](const QString &reason) {
         qCritical("modemsim: line lost: %s", qPrintable(reason));
         QCoreApplication::exit(1);

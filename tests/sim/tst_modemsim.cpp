@@ -3,6 +3,7 @@
 
 #include "pseudoterminal.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QSerialPort>
 #include <QTest>
@@ -118,8 +119,14 @@ void TestModemSim::answersOnAGivenDevice() {
                  TimeoutMs),
              received.constData());
     QCOMPARE(received, QByteArray("ATI\r\r\nModemPad simulated GSM modem\r\n\r\nOK\r\n"));
-    modemsim.kill();
-    modemsim.waitForFinished();
+
+    // Stopped as Ctrl-C or kill stops it, it lets go of the device's lock file.
+    const QString lock = "/run/lock/LCK.." + terminal.devicePath().mid(5).replace(u'/', u'_');
+    QVERIFY2(QFile::exists(lock), qPrintable(lock));
+    modemsim.terminate();
+    QVERIFY(modemsim.waitForFinished(TimeoutMs));
+    QCOMPARE(modemsim.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(!QFile::exists(lock), qPrintable(lock));
 }
 
 void TestModemSim::refusesAMissingDevice() {
