@@ -22,8 +22,6 @@ using Handler = CommandTable::Handler;
 constexpr int MaxTpduLength = 164;
 constexpr int MaxSeptets = 160;
 constexpr int MaxOctets = 140;
-constexpr int InternationalType = 145;
-constexpr int NationalType = 129;
 constexpr int AllStatuses = 4;
 // How many indications the modem holds while +CNMI's <mode> is 0; past it the oldest goes.
 constexpr qsizetype MaxHeldIndications = 16;
@@ -111,7 +109,7 @@ bool MessageCommands::receiveText(const QString &originator, const QString &text
         SmsDeliver message;
         message.serviceCentre = QString::fromLatin1(ModemIdentity::ServiceCentre);
         message.originator = originator;
-        message.originatorType = originator.startsWith(u'+') ? InternationalType : NationalType;
+        message.originatorType = PduEncoding::addressType(originator);
         message.dataCodingScheme = part.coding == SmsCoding::Ucs2 ? 0x08 : 0x00;
         message.timestamp = sent;
         message.userDataHeader = part.header;
@@ -240,7 +238,8 @@ AtResponse MessageCommands::write(const AtCommand &command) {
             return store(body, length, status);
         });
     }
-    std::optional<std::pair<QString, int>> destination = std::make_pair(QString(), NationalType);
+    std::optional<std::pair<QString, int>> destination =
+        std::make_pair(QString(), PduEncoding::NationalType);
     if (!arguments.value(0).isEmpty())
         destination = address(arguments.at(0), arguments.value(1));
     const auto status =
@@ -325,8 +324,7 @@ std::optional<std::pair<QString, int>> MessageCommands::address(const QByteArray
     const auto decoded = raw ? m_equipment.characterSet.decode(*raw) : std::nullopt;
     if (!decoded || !AtParameter::isDialString(*decoded))
         return std::nullopt;
-    const auto givenType = AtParameter::number(
-        type, 0, 255, decoded->startsWith(u'+') ? InternationalType : NationalType);
+    const auto givenType = AtParameter::number(type, 0, 255, PduEncoding::addressType(*decoded));
     if (!givenType)
         return std::nullopt;
     return std::make_pair(*decoded, *givenType);
@@ -389,9 +387,8 @@ AtResponse MessageCommands::accept(const SmsSubmit &submit, const QByteArray &pd
         SmsDeliver returned;
         const bool ownCentre = !submit.serviceCentre.isEmpty();
         returned.serviceCentre = ownCentre ? submit.serviceCentre : m_parameters.serviceCentre;
-        returned.serviceCentreType = !ownCentre ? m_parameters.serviceCentreType
-                                     : submit.serviceCentre.startsWith(u'+') ? InternationalType
-                                                                             : NationalType;
+        returned.serviceCentreType = ownCentre ? PduEncoding::addressType(submit.serviceCentre)
+                                               : m_parameters.serviceCentreType;
         returned.originator = QString::fromLatin1(ModemIdentity::OwnNumber);
         returned.protocolIdentifier = submit.protocolIdentifier;
         returned.dataCodingScheme = submit.dataCodingScheme;

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int InternationalType = 145;
-constexpr int NationalType = 129;
 constexpr int AllStatuses = 4;
 
 QByteArray quoted(const QByteArray &text) {
@@ -22,10 +20,6 @@ QByteArray quoted(const QByteArray &text) {
 
 QByteArray number(int value) {
     return QByteArray::number(value);
-}
-
-int typeOf(const QString &number) {
-    return number.startsWith(u'+') ? InternationalType : NationalType;
 }
 
 // "yy/MM/dd,hh:mm:ss" and the offset from UTC in quarter hours.
@@ -167,7 +161,8 @@ QByteArray MessageFormat::submitHeader(const SmsSubmit &message, bool full) cons
         // The message's own service centre, or the one +CSCA set, with its type.
         const bool own = !message.serviceCentre.isEmpty();
         const QString centre = own ? message.serviceCentre : m_parameters.serviceCentre;
-        const int centreType = own ? typeOf(centre) : m_parameters.serviceCentreType;
+        const int centreType =
+            own ? PduEncoding::addressType(centre) : m_parameters.serviceCentreType;
         const QByteArray validity = message.validityFormat == SmsSubmit::ValidityFormat::Relative
                                         ? number(relativeValidity(message.validityPeriod))
                                         : QByteArray();

@@ -5,6 +5,7 @@
 
 #include "equipmentcommands.h"
 #include "modemidentity.h"
+#include "pduencoding.h"
 
 namespace {
 
@@ -16,7 +17,6 @@ constexpr char OperatorShortName[] = "ModemPad";
 constexpr char OperatorNumeric[] = "00101";
 // Its one cell: location area code and cell identity, two octets each as on GSM.
 constexpr char Location[] = R"("1A2B","3C4D")";
-constexpr int InternationalType = 145;
 
 } // namespace
 
@@ -106,7 +106,7 @@ void NetworkCommands::addTo(CommandTable &table) {
         const QByteArray number =
             m_equipment.characterSet.encode(QString::fromLatin1(ModemIdentity::OwnNumber));
         return AtResponse::text("+CNUM: ,\"" + number + "\"," +
-                                QByteArray::number(InternationalType));
+                                QByteArray::number(PduEncoding::InternationalType));
     };
     const Handler setCallingLine = [this](const AtCommand &command) {
         const auto value = AtParameter::number(command.value, 0, 1);

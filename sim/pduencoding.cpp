@@ -34,6 +34,10 @@ char swappedDigits(int value) {
 
 namespace PduEncoding {
 
+int addressType(const QString &number) {
+    return number.startsWith(u'+') ? InternationalType : NationalType;
+}
+
 QByteArray address(const QString &number, int type) {
     const QByteArray digits = digitsOf(number);
     return char(digits.size()) + QByteArray(1, char(type)) + semiOctets(digits);

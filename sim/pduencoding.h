@@ -12,6 +12,13 @@
 // The fields that SMS-SUBMIT and SMS-DELIVER share, as octets (3GPP TS 23.040, 9.1.2 and 9.2.3).
 namespace PduEncoding {
 
+// Types of address (TS 23.040, 9.1.2.5): ISDN/telephone numbering, international or unknown.
+inline constexpr int InternationalType = 145;
+inline constexpr int NationalType = 129;
+
+// The type a number takes unless it is given one: international after a "+".
+int addressType(const QString &number);
+
 // An address field: digit count, type of address, digits as semi-octets. The number is digits,
 // "*" and "#", after a "+" for an international one.
 QByteArray address(const QString &number, int type);

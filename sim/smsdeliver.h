@@ -4,6 +4,7 @@
 #pragma once
 
 #include "datacodingscheme.h"
+#include "pduencoding.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -13,10 +14,10 @@
 struct SmsDeliver {
     // The service centre that delivered it.
     QString serviceCentre;
-    int serviceCentreType = 145;
+    int serviceCentreType = PduEncoding::InternationalType;
     // Starts with "+" for an international number.
     QString originator;
-    int originatorType = 145;
+    int originatorType = PduEncoding::InternationalType;
     int protocolIdentifier = 0;
     int dataCodingScheme = 0;
     // When the service centre took the message, in its time zone.

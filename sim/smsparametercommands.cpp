@@ -10,9 +10,6 @@ namespace {
 
 using Handler = CommandTable::Handler;
 
-constexpr int InternationalType = 145;
-constexpr int NationalType = 129;
-
 } // namespace
 
 SmsParameterCommands::SmsParameterCommands(const EquipmentSettings &equipment)
@@ -47,8 +44,8 @@ void SmsParameterCommands::addTo(CommandTable &table) {
         const auto address = raw ? m_equipment.characterSet.decode(*raw) : std::nullopt;
         if (arguments.size() > 2 || !address || !AtParameter::isDialString(*address))
             return AtResponse::error();
-        const int type = address->startsWith(u'+') ? InternationalType : NationalType;
-        const auto givenType = AtParameter::number(arguments.value(1), 0, 255, type);
+        const auto givenType =
+            AtParameter::number(arguments.value(1), 0, 255, PduEncoding::addressType(*address));
         if (!givenType)
             return AtResponse::error();
         m_parameters.serviceCentre = *address;

@@ -5,6 +5,7 @@
 
 #include "commandtable.h"
 #include "modemidentity.h"
+#include "pduencoding.h"
 
 #include <QString>
 
@@ -15,7 +16,7 @@ struct SmsParameters {
     bool textMode = false; // +CMGF
     // +CSCA: kept on the SIM, so that ATZ leaves it.
     QString serviceCentre = QString::fromLatin1(ModemIdentity::ServiceCentre);
-    int serviceCentreType = 145;
+    int serviceCentreType = PduEncoding::InternationalType;
     // +CSMP, for text mode: an SMS-SUBMIT with a relative validity period of one day, protocol
     // identifier 0 and the GSM 7-bit alphabet.
     int firstOctet = 0x11;
