@@ -37,6 +37,16 @@ CommandTable::Handler CommandTable::exists() {
     return [](const AtCommand &) { return AtResponse::ok(); };
 }
 
+CommandTable::Handler CommandTable::value(int &setting, int minimum, int maximum) {
+    return [&setting, minimum, maximum](const AtCommand &command) {
+        const auto value = AtParameter::number(command.value, minimum, maximum);
+        if (!value)
+            return AtResponse::error();
+        setting = *value;
+        return AtResponse::ok();
+    };
+}
+
 CommandTable::Handler CommandTable::flag(bool &setting) {
     return [&setting](const AtCommand &command) {
         const auto value = AtParameter::number(command.value, 0, 1);

@@ -33,6 +33,8 @@ public:
     static Handler exists();
     // A setting turned off by 0 and on by 1, as ATE, ATV and AT+CMGF have it.
     static Handler flag(bool &setting);
+    // A setting that takes a number within [minimum, maximum], as AT&D and AT+CREG have it.
+    static Handler value(int &setting, int minimum, int maximum);
 
 private:
     QHash<QByteArray, Entry> m_entries;

@@ -19,13 +19,6 @@ CommandTable::Entry identification(const char *text) {
 } // namespace
 
 void EquipmentCommands::addTo(CommandTable &table) {
-    const Handler setErrorReporting = [this](const AtCommand &command) {
-        const auto value = AtParameter::number(command.value, 0, 2);
-        if (!value)
-            return AtResponse::error();
-        m_settings.errorReporting = *value;
-        return AtResponse::ok();
-    };
     const Handler readErrorReporting = [this](const AtCommand &) {
         return AtResponse::text("+CMEE: " + QByteArray::number(m_settings.errorReporting));
     };
@@ -73,7 +66,7 @@ void EquipmentCommands::addTo(CommandTable &table) {
     table.add("+CIMI", identification(ModemIdentity::SubscriberIdentity));
     table.add("+CMEE", {.test = CommandTable::answer("+CMEE: (0-2)"),
                         .read = readErrorReporting,
-                        .set = setErrorReporting});
+                        .set = CommandTable::value(m_settings.errorReporting, 0, 2)});
     table.add("+CSCS", {.test = CommandTable::answer("+CSCS: " + CharacterSet::supported()),
                         .read = readCharacterSet,
                         .set = setCharacterSet});

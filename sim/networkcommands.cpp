@@ -69,15 +69,6 @@ void NetworkCommands::addTo(CommandTable &table) {
         return AtResponse::text("+COPS: (2,\"" + operatorName(0) + "\",\"" + operatorName(1) +
                                 "\",\"" + operatorName(2) + "\",0),,(0,3),(0-2)");
     };
-    const auto setReporting = [](int &setting) -> Handler {
-        return [&setting](const AtCommand &command) {
-            const auto value = AtParameter::number(command.value, 0, 2);
-            if (!value)
-                return AtResponse::error();
-            setting = *value;
-            return AtResponse::ok();
-        };
-    };
     const Handler readRegistration = [this](const AtCommand &) {
         return AtResponse::text(
             registration("+CREG", m_settings.registrationReporting, isRegistered(), false));
@@ -127,10 +118,10 @@ void NetworkCommands::addTo(CommandTable &table) {
     table.add("+COPS", {.test = listOperators, .read = readOperator, .set = setOperator});
     table.add("+CREG", {.test = CommandTable::answer("+CREG: (0-2)"),
                         .read = readRegistration,
-                        .set = setReporting(m_settings.registrationReporting)});
+                        .set = CommandTable::value(m_settings.registrationReporting, 0, 2)});
     table.add("+CGREG", {.test = CommandTable::answer("+CGREG: (0-2)"),
                          .read = readGprsRegistration,
-                         .set = setReporting(m_settings.gprsRegistrationReporting)});
+                         .set = CommandTable::value(m_settings.gprsRegistrationReporting, 0, 2)});
     table.add(
         "+CGATT",
         {.test = CommandTable::answer("+CGATT: (0,1)"), .read = readAttach, .set = setAttach});

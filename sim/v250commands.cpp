@@ -11,16 +11,6 @@ namespace {
 
 using Handler = CommandTable::Handler;
 
-Handler setValue(int &setting, int minimum, int maximum) {
-    return [&setting, minimum, maximum](const AtCommand &command) {
-        const auto value = AtParameter::number(command.value, minimum, maximum);
-        if (!value)
-            return AtResponse::error();
-        setting = *value;
-        return AtResponse::ok();
-    };
-}
-
 // An S-parameter reads as three digits, leading zeros included.
 QByteArray threeDigits(int value) {
     return QByteArray::number(value).rightJustified(3, '0');
@@ -63,16 +53,18 @@ void V250Commands::addTo(CommandTable &table) {
     table.add("Z", {.action = restore});
     table.add("&F", {.action = restore});
     table.add("&V", {.action = profile});
-    table.add("&C", {.action = setValue(s.dcdMode, 0, 1)});
-    table.add("&D", {.action = setValue(s.dtrMode, 0, 2)});
+    table.add("&C", {.action = CommandTable::value(s.dcdMode, 0, 1)});
+    table.add("&D", {.action = CommandTable::value(s.dtrMode, 0, 2)});
     table.add("I", {.action = identification});
-    table.add("S0",
-              {.read = readValue(s.autoAnswerRings), .set = setValue(s.autoAnswerRings, 0, 255)});
-    table.add("S3", {.read = readValue(s.lineEnd), .set = setValue(s.lineEnd, 0, 127)});
-    table.add("S4", {.read = readValue(s.responseEnd), .set = setValue(s.responseEnd, 0, 127)});
-    table.add("S5", {.read = readValue(s.backspace), .set = setValue(s.backspace, 0, 127)});
-    table.add("S7",
-              {.read = readValue(s.connectionWait), .set = setValue(s.connectionWait, 1, 255)});
+    table.add("S0", {.read = readValue(s.autoAnswerRings),
+                     .set = CommandTable::value(s.autoAnswerRings, 0, 255)});
+    table.add("S3", {.read = readValue(s.lineEnd), .set = CommandTable::value(s.lineEnd, 0, 127)});
+    table.add("S4", {.read = readValue(s.responseEnd),
+                     .set = CommandTable::value(s.responseEnd, 0, 127)});
+    table.add("S5",
+              {.read = readValue(s.backspace), .set = CommandTable::value(s.backspace, 0, 127)});
+    table.add("S7", {.read = readValue(s.connectionWait),
+                     .set = CommandTable::value(s.connectionWait, 1, 255)});
     table.add("+GMI", {.test = CommandTable::exists(),
                        .action = CommandTable::answer(ModemIdentity::Manufacturer)});
     table.add("+GMM", {.test = CommandTable::exists(),
