@@ -29,13 +29,6 @@ Run run(const QString &program, const QStringList &arguments) {
             QString::fromLocal8Bit(process.readAll())};
 }
 
-// The lines of a checker's report that are errors or warnings, which it gives as "E: ..." and
-// "W: ...".
-QStringList complaints(const QString &report) {
-    static const QRegularExpression Complaint(QStringLiteral("^\\s*[EW]: "));
-    return report.split(u'\n').filter(Complaint);
-}
-
 } // namespace
 
 // The Debian package as a person installs it: built by CPack from this build, then unpacked
@@ -188,17 +181,18 @@ void TestPackage::lintian() {
     // not be, which is harmless.
     const Run check =
         run(lintian, {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), m_package});
-    QVERIFY2(check.exitCode == 0 && complaints(check.output).isEmpty(), qPrintable(check.output));
+    QVERIFY2(check.exitCode == 0, qPrintable(check.output));
 }
 
 void TestPackage::appstream() {
     const QString appstreamcli = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
     QVERIFY2(!appstreamcli.isEmpty(),
              "appstreamcli is missing: apt-get install appstream (./dev test does).");
-    // As installed, so that the metadata is checked against the desktop entry beside it.
+    // As installed, so that the metadata is checked against the desktop entry beside it; a
+    // warning fails it as an error does.
     const Run check = run(
         appstreamcli, {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), m_root.path()});
-    QVERIFY2(check.exitCode == 0 && complaints(check.output).isEmpty(), qPrintable(check.output));
+    QVERIFY2(check.exitCode == 0, qPrintable(check.output));
 }
 
 void TestPackage::commandLines_data() {
