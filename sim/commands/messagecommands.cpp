@@ -25,6 +25,9 @@ constexpr int MaxOctets = 140;
 constexpr int AllStatuses = 4;
 // How many indications the modem holds while +CNMI's <mode> is 0; past it the oldest goes.
 constexpr qsizetype MaxHeldIndications = 16;
+// A message reference is one octet, so a message is told apart by it among the last 256 at
+// most; older ones are forgotten, as a network forgets them.
+constexpr qsizetype MaxAccepted = 256;
 
 bool isHex(const QByteArray &digits) {
     return digits.size() % 2 == 0 && std::all_of(digits.begin(), digits.end(), [](char c) {
@@ -382,6 +385,8 @@ AtResponse MessageCommands::accept(const SmsSubmit &submit, const QByteArray &pd
     const AcceptedMessage message{m_nextReference, submit, pdu};
     m_nextReference = (m_nextReference + 1) % 256;
     m_accepted.append(message);
+    if (m_accepted.size() > MaxAccepted)
+        m_accepted.removeFirst();
     emit messageAccepted(message);
     if (submit.destination == QLatin1String(ModemIdentity::OwnNumber)) {
         SmsDeliver returned;

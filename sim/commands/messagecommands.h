@@ -43,6 +43,7 @@ public:
     void addTo(CommandTable &table);
     void restoreDefaults();
 
+    // The last 256 messages taken for sending, the oldest first: one for each message reference.
     QList<AcceptedMessage> acceptedMessages() const { return m_accepted; }
 
     // A message from the network, sent at the given time; one too long for a single message

@@ -46,6 +46,7 @@ public:
     bool deliver(const QString &originator, const QString &text,
                  const QDateTime &sent = QDateTime::currentDateTime());
 
+    // The last 256 messages taken for sending, the oldest first: one for each message reference.
     QList<AcceptedMessage> acceptedMessages() const { return m_messages.acceptedMessages(); }
 
     // How long a prompt waits for the next byte of a message body before the command fails with
