@@ -15,6 +15,10 @@ constexpr qsizetype MaxBody = 1024;
 // A minute lets a person type a message line by line, and frees the modem soon enough from a
 // program that stopped halfway.
 constexpr std::chrono::seconds PromptTimeout{60};
+// Unsolicited codes held while a command is in progress: as many as announce a full store of
+// the modem's largest, so that a burst of arrivals during one command is announced in full.
+// Past it the oldest goes, as 27.005 lets a modem do when its buffer is full.
+constexpr qsizetype MaxHeldUnsolicited = 100;
 
 } // namespace
 
@@ -30,9 +34,8 @@ SimulatedModem::SimulatedModem(QObject *parent)
     m_smsParameters.addTo(m_commands);
     m_messages.addTo(m_commands);
 
-    const auto hold = [this](const QByteArrayList &lines) { m_heldUnsolicited.append(lines); };
-    connect(&m_network, &NetworkCommands::unsolicited, this, hold);
-    connect(&m_messages, &MessageCommands::unsolicited, this, hold);
+    connect(&m_network, &NetworkCommands::unsolicited, this, &SimulatedModem::unsolicited);
+    connect(&m_messages, &MessageCommands::unsolicited, this, &SimulatedModem::unsolicited);
     connect(&m_messages, &MessageCommands::messageAccepted, this, &SimulatedModem::messageAccepted);
     connect(&m_messages, &MessageCommands::noted, this, &SimulatedModem::noted);
 
@@ -91,7 +94,7 @@ void SimulatedModem::receiveCommandByte(char byte) {
         return;
     }
     if (byte == char(settings.lineEnd)) {
-        m_inLine = false;
+        // The line stays in progress until its result code, so that what it causes follows it.
         executeLine(m_line);
     } else if (byte == char(settings.backspace)) {
         // Editing cannot take back the "AT" that opened the line.
@@ -106,11 +109,14 @@ void SimulatedModem::receiveBodyByte(char byte) {
     const bool textMode = m_state == State::TextBody;
     m_promptTimer.start();
     switch (byte) {
-    case CtrlZ:
+    case CtrlZ: {
         emit commandReceived(m_body + byte);
+        // Still in the body while it is taken, so that what taking it causes follows the result.
+        const AtResponse response = m_takeBody(m_body);
         endBody();
-        finish(m_takeBody(m_body));
+        finish(response);
         return;
+    }
     case Escape:
         // The message is dropped, but the command still ends with a final result code.
         emit commandReceived(m_body + byte);
@@ -157,6 +163,7 @@ void SimulatedModem::executeLine(const QByteArray &line) {
 }
 
 void SimulatedModem::finish(const AtResponse &response) {
+    m_inLine = false;
     for (const QByteArrayList &information : response.information)
         inform(information);
     switch (response.ending) {
@@ -191,6 +198,8 @@ void SimulatedModem::finish(const AtResponse &response) {
         prompt();
         break;
     }
+    // Codes held for the command follow its result at once, however the bytes after it came.
+    releaseUnsolicited();
 }
 
 void SimulatedModem::endBody() {
@@ -245,14 +254,27 @@ QByteArray SimulatedModem::lineBreak() const {
     return QByteArray(1, char(settings.lineEnd)) + char(settings.responseEnd);
 }
 
-void SimulatedModem::transmitPending() {
-    if (!isBusy()) {
-        // Unsolicited codes are result codes, which Q1 suppresses.
-        for (const QByteArrayList &lines : std::exchange(m_heldUnsolicited, {})) {
-            if (!m_v250.settings().quiet)
-                inform(lines);
-        }
+void SimulatedModem::unsolicited(const QByteArrayList &lines) {
+    m_heldUnsolicited.append(lines);
+    if (m_heldUnsolicited.size() > MaxHeldUnsolicited) {
+        emit noted(QStringLiteral("more unsolicited codes wait than the modem holds; the oldest "
+                                  "is dropped: ") +
+                   QString::fromLatin1(m_heldUnsolicited.takeFirst().constFirst()));
     }
+    releaseUnsolicited();
+}
+
+void SimulatedModem::releaseUnsolicited() {
+    if (isBusy())
+        return;
+    // Unsolicited codes are result codes, which Q1 suppresses.
+    for (const QByteArrayList &lines : std::exchange(m_heldUnsolicited, {})) {
+        if (!m_v250.settings().quiet)
+            inform(lines);
+    }
+}
+
+void SimulatedModem::transmitPending() {
     if (!m_output.isEmpty())
         emit transmit(std::exchange(m_output, {}));
 }

@@ -83,7 +83,10 @@ private:
     // S3 S4, by default CR LF.
     QByteArray lineBreak() const;
     bool isBusy() const { return m_inLine || m_state != State::Command; }
-    // Sends what is waiting: answers, and unsolicited codes once no command is in progress.
+    // Sent at once when no command is in progress, else held until one is not.
+    void unsolicited(const QByteArrayList &lines);
+    void releaseUnsolicited();
+    // Sends what is waiting for the line.
     void transmitPending();
     void restoreDefaults();
 

@@ -157,6 +157,8 @@ void TestSimulatedModem::answers_data() {
     QTest::newRow("+CREG=1 reports the change after the line")
         << quiet("AT+CREG=1;+CFUN=0\r", "AT+CFUN=1\r")
         << ok + "\r\nOK\r\n\r\n+CREG: 0\r\n\r\nOK\r\n\r\n+CREG: 1\r\n";
+    QTest::newRow("+CREG=1 reports the change before the next line")
+        << quiet("AT+CREG=1;+CFUN=0\rAT\r") << ok + "\r\nOK\r\n\r\n+CREG: 0\r\n\r\nOK\r\n";
     QTest::newRow("+CGREG=2 reports with the location")
         << quiet("AT+CGREG=2;+CGATT=0;+CGATT=1\r")
         << ok + "\r\nOK\r\n\r\n+CGREG: 0\r\n\r\n+CGREG: 1,\"1A2B\",\"3C4D\"\r\n";
@@ -407,6 +409,11 @@ void TestSimulatedModem::receives_data() {
         << ok + "\r\nOK\r\n\r\n+CMT: \"+447700900456\",,\"26/12/08,15:30:00+04\"\r\nHello\r\n";
     QTest::newRow("held while a command line is typed")
         << QByteArrayList{"ATE0\r", "AT", Incoming, "\r"} << ok + "\r\nOK\r\n" + cmti;
+    QTest::newRow("held while a command line is typed, the last 100")
+        << QByteArrayList{"ATE0;+CNMI=2,2\r", "AT"} + QByteArrayList(101, Incoming) +
+               QByteArrayList{"\r"}
+        << "ATE0;+CNMI=2,2\r\r\nOK\r\n\r\nOK\r\n" +
+               QByteArray("\r\n+CMT: ,24\r\n" + hello + "\r\n").repeated(100);
     QTest::newRow("held while a prompt waits")
         << QByteArrayList{"ATE0\r", "AT+CMGS=25\r", Incoming, "\x1B"}
         << ok + "\r\n> \r\nOK\r\n" + cmti;
