@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "modemline.h"
+#include "modemlog.h"
 #include "pseudoterminal.h"
 #include "simulatedmodem.h"
 
+#include <QBuffer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -53,6 +55,7 @@ private slots:
     void startsAfreshForTheNextProgram();
     void answersAProgramAnotherLeftBeside();
     void holdsBackAProgramThatDoesNotRead();
+    void logsALongMessageLeftUnfinished();
 };
 
 void TestModemLine::startsAfreshForTheNextProgram_data() {
@@ -147,6 +150,22 @@ void TestModemLine::holdsBackAProgramThatDoesNotRead() {
         return sent % command.size() == 0 && answers == sent / command.size();
     };
     QTRY_VERIFY_WITH_TIMEOUT(allAnswered(), 20'000);
+}
+
+// Once a long message has waited for its next part long enough, the log says it is dropped,
+// with no other message to prompt it.
+void TestModemLine::logsALongMessageLeftUnfinished() {
+    SimulatedModem modem;
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    ModemLog log(&modem, &output);
+    log.setLongMessageWait(std::chrono::seconds(1));
+    // Part 1 of 2 of long message 7, "Hi" in 8-bit data.
+    modem.receive("AT+CMGS=21\r0041000C914477000910320004080500030702014869\x1A");
+    QVERIFY2(output.data().contains("== accepted message 1"), output.data());
+    QTRY_VERIFY2(output.data().contains("-- long message 7 to +447700900123 dropped with parts 1 "
+                                        "of 2: no part came for 1 s\n"),
+                 output.data());
 }
 
 QTEST_GUILESS_MAIN(TestModemLine)
