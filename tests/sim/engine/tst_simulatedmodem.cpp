@@ -348,6 +348,9 @@ void TestSimulatedModem::sendsText_data() {
         << QByteArrayList{setup, "AT+CMGF=1;+CSMP=17,167,0,8\r", "AT+CMGS=\"1\"\r",
                           QByteArray("0041").repeated(71) + '\x1A'}
         << prompt + refused << QString() << 0 << QString();
+    QTest::newRow("UCS2 number ending in a line feed")
+        << QByteArrayList{setup, "AT+CMGF=1;+CSCS=\"UCS2\"\r", "AT+CMGS=\"0031000A\"\r"}
+        << QByteArray("ATE0\r\r\nOK\r\n\r\nOK\r\n\r\nERROR\r\n") << QString() << 0 << QString();
     QTest::newRow("UCS2 number not in hex")
         << QByteArrayList{setup, "AT+CMGF=1;+CSCS=\"UCS2\"\r", "AT+CMGS=\"123\"\r"}
         << QByteArray("ATE0\r\r\nOK\r\n\r\nOK\r\n\r\nERROR\r\n") << QString() << 0 << QString();
