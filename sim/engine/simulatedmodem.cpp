@@ -15,9 +15,10 @@ constexpr qsizetype MaxBody = 1024;
 // A minute lets a person type a message line by line, and frees the modem soon enough from a
 // program that stopped halfway.
 constexpr std::chrono::seconds PromptTimeout{60};
-// Unsolicited codes held while a command is in progress: as many as announce a full store of
-// the modem's largest, so that a burst of arrivals during one command is announced in full.
-// Past it the oldest goes, as 27.005 lets a modem do when its buffer is full.
+// Unsolicited codes held while a command is in progress or the terminal takes nothing: as many
+// as announce a full store of the modem's largest, so that a burst of arrivals during one
+// command is announced in full. Past it the oldest goes, as 27.005 lets a modem do when its
+// buffer is full.
 constexpr qsizetype MaxHeldUnsolicited = 100;
 
 } // namespace
@@ -79,6 +80,14 @@ bool SimulatedModem::deliver(const QString &originator, const QString &text,
     const bool delivered = m_messages.receiveText(originator, text, sent);
     transmitPending();
     return delivered;
+}
+
+void SimulatedModem::setTerminalReady(bool ready) {
+    if (ready == m_terminalReady)
+        return;
+    m_terminalReady = ready;
+    releaseUnsolicited();
+    transmitPending();
 }
 
 void SimulatedModem::receiveCommandByte(char byte) {
@@ -265,7 +274,7 @@ void SimulatedModem::unsolicited(const QByteArrayList &lines) {
 }
 
 void SimulatedModem::releaseUnsolicited() {
-    if (isBusy())
+    if (isBusy() || !m_terminalReady)
         return;
     // Unsolicited codes are result codes, which Q1 suppresses.
     for (const QByteArrayList &lines : std::exchange(m_heldUnsolicited, {})) {

@@ -49,6 +49,11 @@ public:
     // The last 256 messages taken for sending, the oldest first: one for each message reference.
     QList<AcceptedMessage> acceptedMessages() const { return m_messages.acceptedMessages(); }
 
+    // Whether the program at the other end takes what the modem sends, as RTS says under
+    // hardware flow control; while it does not, unsolicited codes wait as they do while a
+    // command is in progress.
+    void setTerminalReady(bool ready);
+
     // How long a prompt waits for the next byte of a message body before the command fails with
     // +CMS ERROR: 500; a minute unless set.
     void setPromptTimeout(std::chrono::milliseconds timeout) { m_promptTimer.setInterval(timeout); }
@@ -102,6 +107,7 @@ private:
     State m_state = State::Command;
     QByteArray m_line;
     bool m_inLine = false;
+    bool m_terminalReady = true;
     char m_previous = 0;
     QByteArray m_body;
     std::function<AtResponse(const QByteArray &)> m_takeBody;

@@ -55,6 +55,7 @@ private slots:
     void startsAfreshForTheNextProgram();
     void answersAProgramAnotherLeftBeside();
     void holdsBackAProgramThatDoesNotRead();
+    void holdsIndicationsForAProgramThatDoesNotRead();
     void logsALongMessageLeftUnfinished();
 };
 
@@ -150,6 +151,32 @@ void TestModemLine::holdsBackAProgramThatDoesNotRead() {
         return sent % command.size() == 0 && answers == sent / command.size();
     };
     QTRY_VERIFY_WITH_TIMEOUT(allAnswered(), 20'000);
+}
+
+// Messages arriving for a program that has stopped reading wait in the modem, as many as it
+// holds; the ones past that are dropped and logged, never kept without end nor lost unsaid.
+void TestModemLine::holdsIndicationsForAProgramThatDoesNotRead() {
+    SimulatedModem modem;
+    ModemLine line(&modem);
+    QVERIFY(line.openPseudoTerminal());
+    Program program(line.devicePath());
+    QVERIFY(program.isOpen());
+    QCOMPARE(::write(program.descriptor(), "ATE0;+CNMI=2,2\r", 15), 15);
+    QTRY_VERIFY(program.received().endsWith("OK\r\n"));
+
+    QSignalSpy noted(&modem, &SimulatedModem::noted);
+    constexpr int Messages = 2000;
+    for (int i = 0; i < Messages; ++i) {
+        modem.deliver(QStringLiteral("+447700900456"), QStringLiteral("Message %1").arg(i));
+        QCoreApplication::processEvents();
+    }
+    const auto dropped = [&] {
+        return std::count_if(noted.begin(), noted.end(), [](const QList<QVariant> &note) {
+            return note.constFirst().toString().contains(u"dropped");
+        });
+    };
+    QVERIFY(dropped() > 0);
+    QTRY_COMPARE(program.received().count("+CMT: ") + dropped(), Messages);
 }
 
 // Once a long message has waited for its next part long enough, the log says it is dropped,
