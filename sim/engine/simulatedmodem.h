@@ -8,6 +8,7 @@
 #include "equipmentcommands.h"
 #include "messagecommands.h"
 #include "networkcommands.h"
+#include "simcommands.h"
 #include "smsparametercommands.h"
 #include "v250commands.h"
 
@@ -48,6 +49,19 @@ public:
 
     QList<AcceptedMessage> acceptedMessages() const { return m_messages.acceptedMessages(); }
 
+    // The SIM asks for this PIN from now on, as after a restart; an empty one turns it off.
+    void lockSim(const QString &pin);
+    // The PUK that unblocks the SIM after three wrong PINs; 12345678 unless set.
+    void setPuk(const QString &puk) { m_sim.setPuk(puk); }
+    // What the network lets the modem do; it starts registered at home.
+    void setNetworkState(NetworkState state);
+    // +CSQ's <rssi> while there is a network, 0 to 31; 21 unless set.
+    void setSignal(int quality) { m_network.setSignal(quality); }
+    // What the network answers a USSD code with.
+    void setUssdAnswer(const QString &code, const QString &text) {
+        m_network.setUssdAnswer(code, text);
+    }
+
     // How long a prompt waits for the next byte of a message body before the command fails with
     // +CMS ERROR: 500; a minute unless set.
     void setPromptTimeout(std::chrono::milliseconds timeout) { m_promptTimer.setInterval(timeout); }
@@ -76,6 +90,7 @@ private:
     void endBody();
     void promptTimedOut();
 
+    void hold(const QByteArrayList &lines);
     void inform(const QByteArrayList &lines);
     void resultCode(const QByteArray &verbose, int numeric = -1);
     void prompt();
@@ -88,6 +103,7 @@ private:
 
     V250Commands m_v250;
     EquipmentCommands m_equipment;
+    SimCommands m_sim;
     NetworkCommands m_network;
     SmsParameterCommands m_smsParameters;
     MessageCommands m_messages;
