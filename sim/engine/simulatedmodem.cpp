@@ -94,6 +94,17 @@ void SimulatedModem::setNetworkState(NetworkState state) {
     transmitPending();
 }
 
+bool SimulatedModem::decideReport(int reference, int status) {
+    const bool decided = m_messages.decideReport(reference, status);
+    transmitPending();
+    return decided;
+}
+
+void SimulatedModem::setStorageFull(bool full) {
+    m_messages.setStorageFull(full);
+    transmitPending();
+}
+
 bool SimulatedModem::deliver(const QString &originator, const QString &text,
                              const QDateTime &sent) {
     const bool delivered = m_messages.receiveText(originator, text, sent);

@@ -61,6 +61,24 @@ public:
     void setUssdAnswer(const QString &code, const QString &text) {
         m_network.setUssdAnswer(code, text);
     }
+    // How long after a message that asked for one its status report comes, saying delivered;
+    // with none, only when decided. A second unless set.
+    void setReportDelay(std::optional<std::chrono::milliseconds> delay) {
+        m_messages.setReportDelay(delay);
+    }
+    // The oldest status report waiting on message reference comes now with the TP-Status, 0
+    // for delivered; false when none waits.
+    bool decideReport(int reference, int status);
+    // The next count sends fail with +CMS ERROR: cause; a count of 0 ends that.
+    void rejectSends(int cause, int count) { m_messages.rejectSends(cause, count); }
+    // Full, the message storages take no more than they hold now, and what arrives waits in the
+    // network until there is room.
+    void setStorageFull(bool full);
+    // How long a message routed to the terminal under +CSMS=1 waits for +CNMA before routing
+    // stops; 15 s unless set.
+    void setAcknowledgementTimeout(std::chrono::milliseconds timeout) {
+        m_messages.setAcknowledgementTimeout(timeout);
+    }
 
     // How long a prompt waits for the next byte of a message body before the command fails with
     // +CMS ERROR: 500; a minute unless set.

@@ -4,6 +4,7 @@
 #include "simulatedmodem.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -37,16 +38,23 @@ const QHash<QByteArray, std::function<void(SimulatedModem &)>> Events = {
     {"<network searching>",
      [](SimulatedModem &modem) { modem.setNetworkState(NetworkState::Searching); }},
     {"<signal 5>", [](SimulatedModem &modem) { modem.setSignal(5); }},
+    {"<reports by hand>", [](SimulatedModem &modem) { modem.setReportDelay(std::nullopt); }},
+    {"<report 1 delivered>", [](SimulatedModem &modem) { modem.decideReport(1, 0); }},
+    {"<report 1 failed 65>", [](SimulatedModem &modem) { modem.decideReport(1, 65); }},
+    {"<reject 38>", [](SimulatedModem &modem) { modem.rejectSends(38, 1); }},
+    {"<storage full>", [](SimulatedModem &modem) { modem.setStorageFull(true); }},
+    {"<storage free>", [](SimulatedModem &modem) { modem.setStorageFull(false); }},
     {"<USSD *100# answers in Cyrillic>",
      [](SimulatedModem &modem) {
          modem.setUssdAnswer(QStringLiteral("*100#"), QStringLiteral("Баланс 5"));
      }},
 };
 
-// Everything the modem sends back for the given pieces of input.
+// Everything the modem sends back while it takes the given pieces of input.
 QByteArray answer(SimulatedModem &modem, const QByteArrayList &pieces) {
     QByteArray output;
-    QObject::connect(&modem, &SimulatedModem::transmit,
+    const QObject listening;
+    QObject::connect(&modem, &SimulatedModem::transmit, &listening,
                      [&output](const QByteArray &bytes) { output += bytes; });
     for (const QByteArray &piece : pieces) {
         if (const auto event = Events.constFind(piece); event != Events.constEnd())
@@ -67,6 +75,9 @@ private slots:
     void answers();
     void playsTheSimAndTheNetwork_data();
     void playsTheSimAndTheNetwork();
+    void reportsAndRefuses_data();
+    void reportsAndRefuses();
+    void stopsRoutingWithoutAcknowledgement();
     void sendsPdu_data();
     void sendsPdu();
     void sendsText_data();
@@ -214,7 +225,10 @@ void TestSimulatedModem::answers_data() {
     // 3GPP TS 27.005
     QTest::newRow("+CSMS=0") << quiet("AT+CSMS=0;+CSMS?\r")
                              << ok + "\r\n+CSMS: 1,1,1\r\n\r\n+CSMS: 0,1,1,1\r\n\r\nOK\r\n";
-    QTest::newRow("+CSMS=1") << quiet("AT+CSMS=1\r") << ok + "\r\n+CMS ERROR: 303\r\n";
+    QTest::newRow("+CSMS=1") << quiet("AT+CSMS=1;+CSMS?\r")
+                             << ok + "\r\n+CSMS: 1,1,1\r\n\r\n+CSMS: 1,1,1,1\r\n\r\nOK\r\n";
+    QTest::newRow("+CMMS") << quiet("AT+CMMS=2;+CMMS?;+CMMS=?\r")
+                           << ok + "\r\n+CMMS: 2\r\n\r\n+CMMS: (0-2)\r\n\r\nOK\r\n";
     QTest::newRow("+CSMP") << quiet("AT+CSMP?;+CSMP=17,11,0,8;+CSMP?\r")
                            << ok + "\r\n+CSMP: 17,167,0,0\r\n\r\n+CSMP: 17,11,0,8\r\n\r\nOK\r\n";
     QTest::newRow("+CSMP of an SMS-DELIVER")
@@ -359,6 +373,90 @@ void TestSimulatedModem::playsTheSimAndTheNetwork() {
 
     SimulatedModem modem;
     QTEST(answer(modem, input), "output");
+}
+
+void TestSimulatedModem::reportsAndRefuses_data() {
+    QTest::addColumn<QByteArrayList>("input");
+    QTest::addColumn<QByteArray>("output");
+
+    // ModemPad's message with TP-SRR set; its report, the two times left out.
+    const QByteArray asking = "0021" + TestPdu.mid(4) + '\x1A';
+    const QByteArray report = "079144770009000006010C91447700091032<times>";
+    const QByteArray sent = "ATE0\r\r\nOK\r\n\r\n> \r\n+CMGS: 1\r\n\r\nOK\r\n";
+    const QByteArrayList send{"<reports by hand>", "ATE0\r", "AT+CMGS=25\r", asking};
+    QTest::newRow("stored and announced, read in PDU mode")
+        << send + QByteArrayList{"<report 1 delivered>", "AT+CMGR=1\r"}
+        << sent + "\r\n+CDSI: \"SM\",1\r\n\r\n+CMGR: 0,,25\r\n" + report + "00\r\n\r\nOK\r\n";
+    QTest::newRow("stored, read in text mode")
+        << send + QByteArrayList{"<report 1 failed 65>", "AT+CMGF=1;+CMGL=\"ALL\"\r"}
+        << sent + "\r\n+CDSI: \"SM\",1\r\n\r\n+CMGL: 1,\"REC UNREAD\",6,1,\"+447700900123\",145,"
+                  "\"<time>\",\"<time>\",65\r\n\r\nOK\r\n";
+    QTest::newRow("routed with +CDS in PDU mode")
+        << send + QByteArrayList{"AT+CNMI=2,1,0,1\r", "<report 1 delivered>"}
+        << sent + "\r\nOK\r\n\r\n+CDS: 25\r\n" + report + "00\r\n";
+    QTest::newRow("routed with +CDS in text mode, asked for by +CSMP")
+        << QByteArrayList{"<reports by hand>", "ATE0;+CMGF=1;+CSMP=49;+CNMI=2,1,0,1\r",
+                          "AT+CMGS=\"+447700900123\"\r", "Hi\x1A", "<report 1 failed 65>"}
+        << QByteArray(
+               "ATE0;+CMGF=1;+CSMP=49;+CNMI=2,1,0,1\r\r\nOK\r\n\r\n> \r\n+CMGS: 1\r\n\r\nOK\r\n"
+               "\r\n+CDS: 6,1,\"+447700900123\",145,\"<time>\",\"<time>\",65\r\n");
+    QTest::newRow("not passed on with <ds> 0")
+        << send + QByteArrayList{"AT+CNMI=2,1,0,0\r", "<report 1 delivered>", "AT+CPMS?\r"}
+        << sent + "\r\nOK\r\n\r\n+CPMS: \"SM\",0,20,\"SM\",0,20,\"SM\",0,20\r\n\r\nOK\r\n";
+    QTest::newRow("none for a message that asked for none")
+        << QByteArrayList{"<reports by hand>", "ATE0\r", "AT+CMGS=25\r", TestPdu + '\x1A',
+                          "<report 1 delivered>"}
+        << sent;
+
+    QTest::newRow("+CNMA acknowledges a routed message under +CSMS=1")
+        << QByteArrayList{"ATE0;+CSMS=1;+CNMI=2,2\r", Incoming, "AT+CNMA\r", "AT+CNMA\r"}
+        << QByteArray(
+               "ATE0;+CSMS=1;+CNMI=2,2\r\r\n+CSMS: 1,1,1\r\n\r\nOK\r\n\r\n+CMT: ,24\r\n"
+               "0791447700090000040C9144770009406500006221805103004005C8329BFD06\r\n\r\nOK\r\n"
+               "\r\n+CMS ERROR: 340\r\n");
+    QTest::newRow("+CNMA with a PDU")
+        << QByteArrayList{"ATE0;+CSMS=1;+CNMI=2,2\r", Incoming, "AT+CNMA=2,2\r", "0000\x1A"}
+        << QByteArray("ATE0;+CSMS=1;+CNMI=2,2\r\r\n+CSMS: 1,1,1\r\n\r\nOK\r\n\r\n+CMT: ,24\r\n"
+                      "0791447700090000040C9144770009406500006221805103004005C8329BFD06\r\n\r\n> "
+                      "\r\nOK\r\n");
+    QTest::newRow("+CNMA takes no values in text mode")
+        << QByteArrayList{"ATE0;+CMGF=1\r", "AT+CNMA=0\r"}
+        << QByteArray("ATE0;+CMGF=1\r\r\nOK\r\n\r\nERROR\r\n");
+
+    QTest::newRow("a send refused by the network, the next one taken")
+        << QByteArrayList{"<reject 38>",    "ATE0\r",       "AT+CMGS=25\r",
+                          TestPdu + '\x1A', "AT+CMGS=25\r", TestPdu + '\x1A'}
+        << "ATE0\r\r\nOK\r\n\r\n> \r\n+CMS ERROR: 38\r\n" + sent.mid(11);
+    QTest::newRow("full storage: nothing arrives until there is room")
+        << QByteArrayList{"ATE0\r", "<storage full>", Incoming, "AT+CPMS?;+CMGW=25\r",
+                          "<storage free>"}
+        << QByteArray("ATE0\r\r\nOK\r\n\r\n+CPMS: \"SM\",0,0,\"SM\",0,0,\"SM\",0,0\r\n"
+                      "\r\n+CMS ERROR: 322\r\n\r\n+CMTI: \"SM\",1\r\n");
+    QTest::newRow("full storage: a deleted message makes room")
+        << QByteArrayList{"ATE0\r", Incoming, "<storage full>", Incoming, "AT+CMGD=1\r"}
+        << QByteArray("ATE0\r\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n");
+}
+
+// The times a status report carries are the clock's: shown as <time>, and in a PDU as <times>.
+void TestSimulatedModem::reportsAndRefuses() {
+    QFETCH(QByteArrayList, input);
+
+    static const QRegularExpression Time(R"(\d\d/\d\d/\d\d,\d\d:\d\d:\d\d[+-]\d\d)");
+    static const QRegularExpression Times("(0C91447700091032)[0-9A-F]{28}");
+    SimulatedModem modem;
+    QTEST(QString::fromLatin1(answer(modem, input))
+              .replace(Time, "<time>")
+              .replace(Times, "\\1<times>")
+              .toLatin1(),
+          "output");
+}
+
+void TestSimulatedModem::stopsRoutingWithoutAcknowledgement() {
+    SimulatedModem modem;
+    modem.setAcknowledgementTimeout(std::chrono::milliseconds(1));
+    answer(modem, {"AT+CSMS=1;+CNMI=2,2,0,1\r", Incoming});
+    QTest::qWait(20);
+    QVERIFY(answer(modem, {"AT+CNMI?\r"}).endsWith("\r\n+CNMI: 2,0,0,0,0\r\n\r\nOK\r\n"));
 }
 
 void TestSimulatedModem::sendsPdu_data() {
@@ -605,7 +703,10 @@ void TestSimulatedModem::forgetsATerminalThatLeft() {
 void TestSimulatedModem::cancelsAPromptLeftWaiting() {
     SimulatedModem modem;
     modem.setPromptTimeout(std::chrono::milliseconds(1));
-    QByteArray output = answer(modem, {"ATE0\r", "AT+CMGS=25\r"});
+    QByteArray output;
+    connect(&modem, &SimulatedModem::transmit,
+            [&output](const QByteArray &bytes) { output += bytes; });
+    modem.receive("ATE0\rAT+CMGS=25\r");
     QTRY_VERIFY2(output.endsWith("\r\n> \r\n+CMS ERROR: 500\r\n"), output);
     modem.receive("AT\r");
     QVERIFY2(output.endsWith("\r\n+CMS ERROR: 500\r\n\r\nOK\r\n"), output);
