@@ -24,13 +24,12 @@ void SmsParameterCommands::restoreDefaults() {
 
 void SmsParameterCommands::addTo(CommandTable &table) {
     SmsParameters &p = m_parameters;
-    // Phase 2 service only: no acknowledgement of routed messages, so no +CNMA.
-    const Handler selectService = [](const AtCommand &command) {
-        const auto service = AtParameter::number(command.value, 0, 1);
+    // Either service takes messages to and from the terminal and cell broadcasts.
+    const Handler selectService = [this](const AtCommand &command) {
+        const auto service = AtParameter::required(command.value, 0, 1);
         if (!service)
             return AtResponse::error();
-        if (*service != 0)
-            return AtResponse::cmsError(CmsError::OperationNotSupported);
+        m_parameters.service = *service;
         return AtResponse::text("+CSMS: 1,1,1");
     };
     const auto readFlag = [](const QByteArray &name, const bool &setting) -> Handler {
@@ -86,9 +85,14 @@ void SmsParameterCommands::addTo(CommandTable &table) {
                                 QByteArray::number(p.dataCodingScheme));
     };
 
-    table.add("+CSMS", {.test = CommandTable::answer("+CSMS: (0)"),
-                        .read = CommandTable::answer("+CSMS: 0,1,1,1"),
-                        .set = selectService});
+    table.add("+CSMS",
+              {.test = CommandTable::answer("+CSMS: (0,1)"),
+               .read =
+                   [this](const AtCommand &) {
+                       return AtResponse::text(
+                           "+CSMS: " + QByteArray::number(m_parameters.service) + ",1,1,1");
+                   },
+               .set = selectService});
     table.add("+CMGF", {.test = CommandTable::answer("+CMGF: (0,1)"),
                         .read = readFlag("+CMGF", p.textMode),
                         .set = CommandTable::flag(p.textMode)});

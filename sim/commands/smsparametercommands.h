@@ -13,6 +13,9 @@ struct EquipmentSettings;
 
 // What the message service's settings commands set.
 struct SmsParameters {
+    // +CSMS: phase 2 (0), or phase 2+ (1), in which the terminal acknowledges with +CNMA what
+    // is routed to it.
+    int service = 0;
     bool textMode = false; // +CMGF
     // +CSCA: kept on the SIM, so that ATZ leaves it.
     QString serviceCentre = QString::fromLatin1(ModemIdentity::ServiceCentre);

@@ -26,19 +26,33 @@ constexpr qsizetype MaxHeldUnsolicited = 100;
 SimulatedModem::SimulatedModem(QObject *parent)
     : QObject(parent)
     , m_v250([this] { restoreDefaults(); })
-    , m_network(m_equipment.settings())
+    , m_network(m_equipment.settings(), m_sim)
     , m_smsParameters(m_equipment.settings())
     , m_messages(m_equipment.settings(), m_smsParameters.parameters(), m_network) {
     m_v250.addTo(m_commands);
     m_equipment.addTo(m_commands);
+    m_sim.addTo(m_commands);
     m_network.addTo(m_commands);
     m_smsParameters.addTo(m_commands);
     m_messages.addTo(m_commands);
+    // What needs the SIM to be ready: what is kept on it, and the services it opens.
+    m_commands.guard({"+CIMI", "+CNUM", "+CPBS", "+CLCK", "+CPWD", "+CUSD"},
+                     m_sim.equipmentGuard());
+    m_commands.guard({"+CSCA", "+CPMS", "+CMGS", "+CMSS", "+CMGW", "+CMGL", "+CMGR", "+CMGD"},
+                     m_sim.messageGuard());
 
-    connect(&m_network, &NetworkCommands::unsolicited, this, &SimulatedModem::unsolicited);
-    connect(&m_messages, &MessageCommands::unsolicited, this, &SimulatedModem::unsolicited);
+    connect(&m_network, &NetworkCommands::unsolicited, this, &SimulatedModem::hold);
+    connect(&m_messages, &MessageCommands::unsolicited, this, &SimulatedModem::hold);
     connect(&m_messages, &MessageCommands::messageAccepted, this, &SimulatedModem::messageAccepted);
     connect(&m_messages, &MessageCommands::noted, this, &SimulatedModem::noted);
+    connect(&m_network, &NetworkCommands::noted, this, &SimulatedModem::noted);
+    connect(&m_sim, &SimCommands::noted, this, &SimulatedModem::noted);
+    // A ready SIM lets the modem register, and opens the message service.
+    connect(&m_sim, &SimCommands::readinessChanged, this, [this] {
+        m_network.refresh();
+        if (m_sim.isReady())
+            hold({"SMS Ready"});
+    });
 
     m_promptTimer.setSingleShot(true);
     m_promptTimer.setInterval(PromptTimeout);
@@ -73,6 +87,27 @@ void SimulatedModem::terminalClosed() {
     // Nobody is there to read it.
     m_output.clear();
     m_heldUnsolicited.clear();
+}
+
+void SimulatedModem::lockSim(const QString &pin) {
+    m_sim.lock(pin);
+    transmitPending();
+}
+
+void SimulatedModem::setNetworkState(NetworkState state) {
+    m_network.setState(state);
+    transmitPending();
+}
+
+bool SimulatedModem::decideReport(int reference, int status) {
+    const bool decided = m_messages.decideReport(reference, status);
+    transmitPending();
+    return decided;
+}
+
+void SimulatedModem::setStorageFull(bool full) {
+    m_messages.setStorageFull(full);
+    transmitPending();
 }
 
 bool SimulatedModem::deliver(const QString &originator, const QString &text,
@@ -263,7 +298,9 @@ QByteArray SimulatedModem::lineBreak() const {
     return QByteArray(1, char(settings.lineEnd)) + char(settings.responseEnd);
 }
 
-void SimulatedModem::unsolicited(const QByteArrayList &lines) {
+// An unsolicited code goes out once no command is in progress and the terminal takes it: at
+// the end of this command, or now if it came from the network or a timer.
+void SimulatedModem::hold(const QByteArrayList &lines) {
     m_heldUnsolicited.append(lines);
     if (m_heldUnsolicited.size() > MaxHeldUnsolicited) {
         emit noted(QStringLiteral("more unsolicited codes wait than the modem holds; the oldest "
@@ -271,6 +308,7 @@ void SimulatedModem::unsolicited(const QByteArrayList &lines) {
                    QString::fromLatin1(m_heldUnsolicited.takeFirst().constFirst()));
     }
     releaseUnsolicited();
+    QMetaObject::invokeMethod(this, &SimulatedModem::transmitPending, Qt::QueuedConnection);
 }
 
 void SimulatedModem::releaseUnsolicited() {

@@ -8,6 +8,7 @@
 #include "equipmentcommands.h"
 #include "messagecommands.h"
 #include "networkcommands.h"
+#include "simcommands.h"
 #include "smsparametercommands.h"
 #include "v250commands.h"
 
@@ -54,6 +55,37 @@ public:
     // command is in progress.
     void setTerminalReady(bool ready);
 
+    // The SIM asks for this PIN from now on, as after a restart; an empty one turns it off.
+    void lockSim(const QString &pin);
+    // The PUK that unblocks the SIM after three wrong PINs; 12345678 unless set.
+    void setPuk(const QString &puk) { m_sim.setPuk(puk); }
+    // What the network lets the modem do; it starts registered at home.
+    void setNetworkState(NetworkState state);
+    // +CSQ's <rssi> while there is a network, 0 to 31; 21 unless set.
+    void setSignal(int quality) { m_network.setSignal(quality); }
+    // What the network answers a USSD code with.
+    void setUssdAnswer(const QString &code, const QString &text) {
+        m_network.setUssdAnswer(code, text);
+    }
+    // How long after a message that asked for one its status report comes, saying delivered;
+    // with none, only when decided. A second unless set.
+    void setReportDelay(std::optional<std::chrono::milliseconds> delay) {
+        m_messages.setReportDelay(delay);
+    }
+    // The oldest status report waiting on message reference comes now with the TP-Status, 0
+    // for delivered; false when none waits.
+    bool decideReport(int reference, int status);
+    // The next count sends fail with +CMS ERROR: cause; a count of 0 ends that.
+    void rejectSends(int cause, int count) { m_messages.rejectSends(cause, count); }
+    // Full, the message storages take no more than they hold now, and what arrives waits in the
+    // network until there is room.
+    void setStorageFull(bool full);
+    // How long a message routed to the terminal under +CSMS=1 waits for +CNMA before routing
+    // stops; 15 s unless set.
+    void setAcknowledgementTimeout(std::chrono::milliseconds timeout) {
+        m_messages.setAcknowledgementTimeout(timeout);
+    }
+
     // How long a prompt waits for the next byte of a message body before the command fails with
     // +CMS ERROR: 500; a minute unless set.
     void setPromptTimeout(std::chrono::milliseconds timeout) { m_promptTimer.setInterval(timeout); }
@@ -82,14 +114,14 @@ private:
     void endBody();
     void promptTimedOut();
 
+    // An unsolicited code: sent once no command is in progress and the terminal takes it.
+    void hold(const QByteArrayList &lines);
     void inform(const QByteArrayList &lines);
     void resultCode(const QByteArray &verbose, int numeric = -1);
     void prompt();
     // S3 S4, by default CR LF.
     QByteArray lineBreak() const;
     bool isBusy() const { return m_inLine || m_state != State::Command; }
-    // Sent at once when no command is in progress, else held until one is not.
-    void unsolicited(const QByteArrayList &lines);
     void releaseUnsolicited();
     // Sends what is waiting for the line.
     void transmitPending();
@@ -97,6 +129,7 @@ private:
 
     V250Commands m_v250;
     EquipmentCommands m_equipment;
+    SimCommands m_sim;
     NetworkCommands m_network;
     SmsParameterCommands m_smsParameters;
     MessageCommands m_messages;
