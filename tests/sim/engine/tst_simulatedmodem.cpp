@@ -227,6 +227,12 @@ void TestSimulatedModem::answers_data() {
                              << ok + "\r\n+CSMS: 1,1,1\r\n\r\n+CSMS: 0,1,1,1\r\n\r\nOK\r\n";
     QTest::newRow("+CSMS=1") << quiet("AT+CSMS=1;+CSMS?\r")
                              << ok + "\r\n+CSMS: 1,1,1\r\n\r\n+CSMS: 1,1,1,1\r\n\r\nOK\r\n";
+    QTest::newRow("+IFC, as gateways set it")
+        << quiet("AT+IFC=2,2;+IFC=0;+IFC?;+IFC=?\r")
+        << ok + "\r\n+IFC: 0,2\r\n\r\n+IFC: (0-3),(0-2)\r\n\r\nOK\r\n";
+    QTest::newRow("+CSCB") << quiet("AT+CSCB=0,\"1,5,320-478\",\"0-3\";+CSCB?;+CSCB=?\r")
+                           << ok + "\r\n+CSCB: 0,\"1,5,320-478\",\"0-3\"\r\n"
+                                   "\r\n+CSCB: (0,1)\r\n\r\nOK\r\n";
     QTest::newRow("+CMMS") << quiet("AT+CMMS=2;+CMMS?;+CMMS=?\r")
                            << ok + "\r\n+CMMS: 2\r\n\r\n+CMMS: (0-2)\r\n\r\nOK\r\n";
     QTest::newRow("+CSMP") << quiet("AT+CSMP?;+CSMP=17,11,0,8;+CSMP?\r")
@@ -256,6 +262,9 @@ void TestSimulatedModem::answers_data() {
     QTest::newRow("unknown basic command") << quiet("ATD123;\r") << error;
     QTest::newRow("ATE2") << quiet("ATE2\r") << error;
     QTest::newRow("+CMGF=2") << quiet("AT+CMGF=2\r") << error;
+    QTest::newRow("+IFC=4") << quiet("AT+IFC=4\r") << error;
+    QTest::newRow("+CSCB, a range backwards") << quiet("AT+CSCB=0,\"5-1\"\r") << error;
+    QTest::newRow("+CSCB, a coding scheme past 255") << quiet("AT+CSCB=0,,\"256\"\r") << error;
     QTest::newRow("+CMGF=-1") << quiet("AT+CMGF=-1\r") << error;
     QTest::newRow("+CMEE=3") << quiet("AT+CMEE=3\r") << error;
     QTest::newRow("+CSCS unknown") << quiet("AT+CSCS=\"LATIN9\"\r") << error;
