@@ -95,7 +95,7 @@ void MessageCommands::setStorageFull(bool full) {
     m_store.setFull(full);
     emit noted(full ? QStringLiteral("the message storages are full")
                     : QStringLiteral("the message storages have room again"));
-    retryWaiting();
+    deliverWaiting();
 }
 
 void MessageCommands::addTo(CommandTable &table) {
@@ -380,7 +380,7 @@ AtResponse MessageCommands::remove(const AtCommand &command) {
         if (*index < 1 || *index > MessageStore::slotCount(storage))
             return AtResponse::cmsError(CmsError::InvalidMemoryIndex);
         m_store.remove(storage, *index);
-        retryWaiting();
+        deliverWaiting();
         return AtResponse::ok();
     }
     // <delflag> 1 deletes the read messages; 2 the sent ones too; 3 the unsent ones too; 4 all.
@@ -392,7 +392,7 @@ AtResponse MessageCommands::remove(const AtCommand &command) {
         if (goes)
             m_store.remove(storage, stored);
     }
-    retryWaiting();
+    deliverWaiting();
     return AtResponse::ok();
 }
 
@@ -549,6 +549,11 @@ void MessageCommands::acknowledgementMissed() {
 bool MessageCommands::receive(const SmsDeliver &message) {
     const QString from = QStringLiteral("message from %1").arg(message.originator);
     const QString text = forLog(message.coding(), message.text, message.data);
+    if (!m_network.isRegistered()) {
+        emit noted(QStringLiteral("%1 waits in the network for the modem to register: %2")
+                       .arg(from, text));
+        return false;
+    }
     const QByteArray pdu = encodeSmsDeliver(message);
     const auto messageClass = DataCodingScheme::fromOctet(message.dataCodingScheme).messageClass;
     const int mt = m_settings.indications.at(1);
@@ -583,6 +588,10 @@ bool MessageCommands::receiveReport(const SmsStatusReport &report) {
                  report.status == 0
                      ? QStringLiteral("delivered")
                      : QStringLiteral("failed with TP-Status %1").arg(report.status));
+    if (!m_network.isRegistered()) {
+        emit noted(about + QStringLiteral(", waits in the network for the modem to register"));
+        return false;
+    }
     const QByteArray pdu = encodeSmsStatusReport(report);
     switch (m_settings.indications.at(3)) {
     case 0:
@@ -607,7 +616,7 @@ bool MessageCommands::receiveReport(const SmsStatusReport &report) {
     return true;
 }
 
-void MessageCommands::retryWaiting() {
+void MessageCommands::deliverWaiting() {
     while (!m_waitingInNetwork.isEmpty()) {
         const bool arrived = std::visit(
             [this](const auto &waiting) {

@@ -71,6 +71,8 @@ public:
     // Full, the storages take no more than they hold now; what arrives meanwhile waits in the
     // network until there is room.
     void setStorageFull(bool full);
+    // What waits in the network, for as long as the modem can take it.
+    void deliverWaiting();
     // How long a message or report routed to the terminal under +CSMS=1 waits for +CNMA.
     void setAcknowledgementTimeout(std::chrono::milliseconds timeout) {
         m_acknowledgement.setInterval(timeout);
@@ -111,8 +113,6 @@ private:
     // in the network for room.
     bool receive(const SmsDeliver &message);
     bool receiveReport(const SmsStatusReport &report);
-    // What waits in the network, while there is room for it.
-    void retryWaiting();
     // Routed to the terminal: under +CSMS=1 it must acknowledge the message with +CNMA.
     void route(const QByteArrayList &lines);
     void indicate(const QByteArrayList &lines);

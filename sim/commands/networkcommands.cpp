@@ -25,6 +25,10 @@ constexpr int UssdUcs2 = 72;
 // Its one cell: location area code and cell identity, two octets each as on GSM.
 constexpr char Location[] = R"("1A2B","3C4D")";
 
+bool isRegistration(int status) {
+    return status == int(NetworkState::Home) || status == int(NetworkState::Roaming);
+}
+
 } // namespace
 
 NetworkCommands::NetworkCommands(const EquipmentSettings &equipment, const SimCommands &sim,
@@ -169,6 +173,7 @@ void NetworkCommands::setSignal(int quality) {
 }
 
 void NetworkCommands::refresh() {
+    const bool wasRegistered = isRegistration(m_toldRegistration);
     const int status = registrationStatus();
     if (status != std::exchange(m_toldRegistration, status) &&
         m_settings.registrationReporting > 0) {
@@ -178,11 +183,12 @@ void NetworkCommands::refresh() {
     if (gprs != std::exchange(m_toldGprs, gprs) && m_settings.gprsRegistrationReporting > 0)
         emit unsolicited(
             {registration("+CGREG", m_settings.gprsRegistrationReporting, gprs, true)});
+    if (!wasRegistered && isRegistration(status))
+        emit registered();
 }
 
 bool NetworkCommands::isRegistered() const {
-    const int status = registrationStatus();
-    return status == int(NetworkState::Home) || status == int(NetworkState::Roaming);
+    return isRegistration(registrationStatus());
 }
 
 int NetworkCommands::registrationStatus() const {
@@ -202,8 +208,7 @@ QByteArray NetworkCommands::registration(const QByteArray &name, int reporting, 
     if (!unsolicited)
         line += QByteArray::number(reporting) + ',';
     line += QByteArray::number(status);
-    if (reporting == 2 &&
-        (status == int(NetworkState::Home) || status == int(NetworkState::Roaming)))
+    if (reporting == 2 && isRegistration(status))
         line += QByteArray(",") + Location;
     return line;
 }

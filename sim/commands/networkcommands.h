@@ -40,6 +40,8 @@ public:
     void restoreDefaults() { m_settings = {}; }
     // The modem started again, at full functionality and attached, with its settings reset.
     void restart();
+    // Switched off, it leaves the network.
+    void powerOff() { changeService(0, m_attachWanted); }
 
     // What the network lets the modem do, and the signal strength +CSQ shows while there is one.
     void setState(NetworkState state);
@@ -55,6 +57,8 @@ public:
 signals:
     void unsolicited(const QByteArrayList &lines);
     void noted(const QString &event);
+    // The modem has just registered, at home or roaming.
+    void registered();
 
 private:
     // +CREG's and +CGREG's <stat>.

@@ -10,6 +10,20 @@ namespace {
 
 using Handler = CommandTable::Handler;
 
+// A list such as "0,1,5,320-478,922" of values up to maximum (TS 27.005 3.3.4); empty is none.
+bool isValueList(const QByteArray &list, int maximum) {
+    if (list.isEmpty())
+        return true;
+    for (const QByteArray &item : list.split(',')) {
+        const QList<QByteArray> bounds = item.split('-');
+        const auto first = AtParameter::required(bounds.value(0), 0, maximum);
+        const auto last = AtParameter::required(bounds.value(bounds.size() - 1), 0, maximum);
+        if (bounds.size() > 2 || !first || !last || *first > *last)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 SmsParameterCommands::SmsParameterCommands(const EquipmentSettings &equipment)
@@ -85,6 +99,27 @@ void SmsParameterCommands::addTo(CommandTable &table) {
                                 QByteArray::number(p.dataCodingScheme));
     };
 
+    // +CSCB=[<mode>[,<mids>[,<dcss>]]]
+    const Handler selectBroadcasts = [this](const AtCommand &command) {
+        const QList<QByteArray> arguments = command.arguments();
+        SmsParameters &p = m_parameters;
+        const auto mode = AtParameter::number(arguments.value(0), 0, 1);
+        const auto identifiers = AtParameter::string(arguments.value(1));
+        const auto codings = AtParameter::string(arguments.value(2));
+        if (arguments.size() > 3 || !mode || !identifiers || !codings ||
+            !isValueList(*identifiers, 65535) || !isValueList(*codings, 255))
+            return AtResponse::error();
+        p.broadcastMode = *mode;
+        p.broadcastIdentifiers = *identifiers;
+        p.broadcastCodings = *codings;
+        return AtResponse::ok();
+    };
+    const Handler readBroadcasts = [this](const AtCommand &) {
+        const SmsParameters &p = m_parameters;
+        return AtResponse::text("+CSCB: " + QByteArray::number(p.broadcastMode) + ",\"" +
+                                p.broadcastIdentifiers + "\",\"" + p.broadcastCodings + '"');
+    };
+
     table.add("+CSMS",
               {.test = CommandTable::answer("+CSMS: (0,1)"),
                .read =
@@ -101,6 +136,9 @@ void SmsParameterCommands::addTo(CommandTable &table) {
     table.add(
         "+CSMP",
         {.test = CommandTable::exists(), .read = readTextParameters, .set = setTextParameters});
+    table.add("+CSCB", {.test = CommandTable::answer("+CSCB: (0,1)"),
+                        .read = readBroadcasts,
+                        .set = selectBroadcasts});
     table.add("+CSDH", {.test = CommandTable::answer("+CSDH: (0,1)"),
                         .read = readFlag("+CSDH", p.showHeaders),
                         .set = CommandTable::flag(p.showHeaders)});

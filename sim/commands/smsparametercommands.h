@@ -27,6 +27,11 @@ struct SmsParameters {
     int protocolIdentifier = 0;
     int dataCodingScheme = 0;
     bool showHeaders = false; // +CSDH
+    // +CSCB: the cell broadcast message identifiers and coding schemes accepted (mode 0) or
+    // refused (1); none arrive, as the network broadcasts none.
+    int broadcastMode = 0;
+    QByteArray broadcastIdentifiers;
+    QByteArray broadcastCodings;
 };
 
 // The settings commands of 3GPP TS 27.005: the service, message format, service centre and the

@@ -3,6 +3,7 @@
 
 #include "simulatedmodem.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -20,6 +21,9 @@ constexpr std::chrono::seconds PromptTimeout{60};
 // command is announced in full. Past it the oldest goes, as 27.005 lets a modem do when its
 // buffer is full.
 constexpr qsizetype MaxHeldUnsolicited = 100;
+// What a terminal may send ahead while a slow answer is awaited: a modem's input buffer, past
+// which bytes are lost.
+constexpr qsizetype MaxWaitingInput = 4096;
 
 } // namespace
 
@@ -53,40 +57,60 @@ SimulatedModem::SimulatedModem(QObject *parent)
         if (m_sim.isReady())
             hold({"SMS Ready"});
     });
+    // What waited in the network for the modem comes once it is registered.
+    connect(&m_network, &NetworkCommands::registered, &m_messages,
+            &MessageCommands::deliverWaiting);
 
     m_promptTimer.setSingleShot(true);
     m_promptTimer.setInterval(PromptTimeout);
     connect(&m_promptTimer, &QTimer::timeout, this, &SimulatedModem::promptTimedOut);
+    m_answerTimer.setSingleShot(true);
+    connect(&m_answerTimer, &QTimer::timeout, this, [this] {
+        transmitPending();
+        takeInput();
+    });
+    m_restartTimer.setSingleShot(true);
+    connect(&m_restartTimer, &QTimer::timeout, this, &SimulatedModem::startUp);
 }
 
 void SimulatedModem::receive(const QByteArray &bytes) {
-    for (const char byte : bytes) {
-        if (m_state == State::Command)
-            receiveCommandByte(byte);
-        else
-            receiveBodyByte(byte);
+    // Switched off, it hears nothing.
+    if (m_state == State::Off)
+        return;
+    if (m_answerTimer.isActive()) {
+        m_waitingInput +=
+            bytes.left(std::max<qsizetype>(0, MaxWaitingInput - m_waitingInput.size()));
+        return;
     }
-    transmitPending();
+    m_waitingInput += bytes;
+    takeInput();
 }
 
 void SimulatedModem::terminalClosed() {
-    if (m_v250.settings().dtrMode == 0)
+    if (m_v250.settings().dtrMode == 0 || m_state == State::Off)
         return;
     const QString dropped = m_state != State::Command
                                 ? QStringLiteral(", dropping the message body it was typing")
                             : m_inLine ? QStringLiteral(", dropping the command line it was typing")
                                        : QString();
     emit noted(QStringLiteral("the terminal closed the line") + dropped);
+    dropSession();
     m_state = State::Command;
-    m_promptTimer.stop();
-    m_takeBody = nullptr;
-    m_inLine = false;
-    m_previous = 0;
-    m_line.clear();
-    m_body.clear();
-    // Nobody is there to read it.
-    m_output.clear();
-    m_heldUnsolicited.clear();
+}
+
+void SimulatedModem::setAnswerDelay(std::chrono::milliseconds delay) {
+    m_answerTimer.setInterval(delay);
+    emit noted(delay.count() == 0 ? QStringLiteral("answers come at once")
+                                  : QStringLiteral("every answer waits %1 ms").arg(delay.count()));
+}
+
+void SimulatedModem::restart(std::chrono::milliseconds quiet) {
+    emit noted(QStringLiteral("restarting: quiet for %1 ms").arg(quiet.count()));
+    // Switched off it leaves the network, and what it had is gone.
+    m_network.powerOff();
+    dropSession();
+    m_state = State::Off;
+    m_restartTimer.start(quiet);
 }
 
 void SimulatedModem::lockSim(const QString &pin) {
@@ -125,6 +149,59 @@ void SimulatedModem::setTerminalReady(bool ready) {
     transmitPending();
 }
 
+void SimulatedModem::takeInput() {
+    qsizetype taken = 0;
+    while (taken < m_waitingInput.size() && !m_answerTimer.isActive() && m_state != State::Off) {
+        const char byte = m_waitingInput.at(taken++);
+        if (m_state == State::Command)
+            receiveCommandByte(byte);
+        else
+            receiveBodyByte(byte);
+    }
+    m_waitingInput.remove(0, taken);
+    transmitPending();
+}
+
+void SimulatedModem::dropSession() {
+    m_promptTimer.stop();
+    m_answerTimer.stop();
+    m_takeBody = nullptr;
+    m_inLine = false;
+    m_previous = 0;
+    m_line.clear();
+    m_body.clear();
+    m_waitingInput.clear();
+    // Nobody is there to read it.
+    m_output.clear();
+    m_heldUnsolicited.clear();
+}
+
+// The start-up codes: that it takes commands, the state of the SIM as +CPIN? gives it, and,
+// once the SIM is ready, that messages can be sent and received.
+void SimulatedModem::startUp() {
+    m_state = State::Command;
+    restoreDefaults();
+    m_sim.restart();
+    m_network.restart();
+    QByteArrayList codes{"RDY", "+CPIN: " + m_sim.code()};
+    if (m_sim.isReady())
+        codes.append("SMS Ready");
+    emit noted(QStringLiteral("started again: ") + QString::fromLatin1(codes.join(", ")));
+    for (const QByteArray &code : std::as_const(codes))
+        inform({code});
+    transmitPending();
+}
+
+// A slow modem sends the echo at once, and the answer once the delay is over; meanwhile what
+// the terminal sends waits.
+void SimulatedModem::beginAnswer() {
+    if (m_answerTimer.interval() <= 0)
+        return;
+    if (!m_output.isEmpty())
+        emit transmit(std::exchange(m_output, {}));
+    m_answerTimer.start();
+}
+
 void SimulatedModem::receiveCommandByte(char byte) {
     const V250Settings &settings = m_v250.settings();
     // Echo is character by character, as V.250 has it, also of what is not a command line.
@@ -158,6 +235,7 @@ void SimulatedModem::receiveBodyByte(char byte) {
         // Still in the body while it is taken, so that what taking it causes follows the result.
         const AtResponse response = m_takeBody(m_body);
         endBody();
+        beginAnswer();
         finish(response);
         return;
     }
@@ -165,6 +243,7 @@ void SimulatedModem::receiveBodyByte(char byte) {
         // The message is dropped, but the command still ends with a final result code.
         emit commandReceived(m_body + byte);
         endBody();
+        beginAnswer();
         finish(AtResponse::ok());
         return;
     case '\r':
@@ -189,6 +268,7 @@ void SimulatedModem::receiveBodyByte(char byte) {
 
 void SimulatedModem::executeLine(const QByteArray &line) {
     emit commandReceived(line);
+    beginAnswer();
     const auto commands = AtCommand::parseLine(line.mid(2));
     if (line.size() > MaxLine || !commands) {
         finish(AtResponse::error());
@@ -322,6 +402,10 @@ void SimulatedModem::releaseUnsolicited() {
 }
 
 void SimulatedModem::transmitPending() {
+    // A slow answer goes out, with what it held back, when its time comes.
+    if (m_answerTimer.isActive())
+        return;
+    releaseUnsolicited();
     if (!m_output.isEmpty())
         emit transmit(std::exchange(m_output, {}));
 }

@@ -86,6 +86,15 @@ public:
         m_messages.setAcknowledgementTimeout(timeout);
     }
 
+    // Every answer waits this long first, as a slow modem's does, while what the terminal sends
+    // meanwhile waits its turn; 0, the default, for none.
+    void setAnswerDelay(std::chrono::milliseconds delay);
+
+    // The modem drops what it was doing and takes nothing for the quiet time, then starts again
+    // with its settings reset, and says so with its start-up codes: "RDY", the SIM's state as
+    // +CPIN? gives it, and "SMS Ready" once the SIM is ready.
+    void restart(std::chrono::milliseconds quiet);
+
     // How long a prompt waits for the next byte of a message body before the command fails with
     // +CMS ERROR: 500; a minute unless set.
     void setPromptTimeout(std::chrono::milliseconds timeout) { m_promptTimer.setInterval(timeout); }
@@ -104,8 +113,13 @@ signals:
     void noted(const QString &event);
 
 private:
-    enum class State { Command, PduBody, TextBody };
+    enum class State { Command, PduBody, TextBody, Off };
 
+    // Takes what the terminal sent, as far as no answer is being waited for.
+    void takeInput();
+    void dropSession();
+    void startUp();
+    void beginAnswer();
     void receiveCommandByte(char byte);
     void receiveBodyByte(char byte);
     // The line starts with the "AT" as typed.
@@ -121,9 +135,11 @@ private:
     void prompt();
     // S3 S4, by default CR LF.
     QByteArray lineBreak() const;
-    bool isBusy() const { return m_inLine || m_state != State::Command; }
+    bool isBusy() const {
+        return m_inLine || m_state != State::Command || m_answerTimer.isActive();
+    }
     void releaseUnsolicited();
-    // Sends what is waiting for the line.
+    // Sends what is waiting: answers, and unsolicited codes once no command is in progress.
     void transmitPending();
     void restoreDefaults();
 
@@ -145,4 +161,9 @@ private:
     QByteArray m_body;
     std::function<AtResponse(const QByteArray &)> m_takeBody;
     QTimer m_promptTimer;
+    // Bytes from the terminal not taken yet, while an answer waits.
+    QByteArray m_waitingInput;
+    // Runs while a slow answer is awaited; its interval is the delay.
+    QTimer m_answerTimer;
+    QTimer m_restartTimer;
 };

@@ -31,6 +31,7 @@ const QHash<QByteArray, std::function<void(SimulatedModem &)>> Events = {
     {Closed, [](SimulatedModem &modem) { modem.terminalClosed(); }},
     {"<PIN 1234>", [](SimulatedModem &modem) { modem.lockSim(QStringLiteral("1234")); }},
     {"<network off>", [](SimulatedModem &modem) { modem.setNetworkState(NetworkState::Off); }},
+    {"<network home>", [](SimulatedModem &modem) { modem.setNetworkState(NetworkState::Home); }},
     {"<network roaming>",
      [](SimulatedModem &modem) { modem.setNetworkState(NetworkState::Roaming); }},
     {"<network denied>",
@@ -78,6 +79,9 @@ private slots:
     void reportsAndRefuses_data();
     void reportsAndRefuses();
     void stopsRoutingWithoutAcknowledgement();
+    void answersLate();
+    void restarts_data();
+    void restarts();
     void sendsPdu_data();
     void sendsPdu();
     void sendsText_data();
@@ -229,6 +233,12 @@ void TestSimulatedModem::answers_data() {
                              << ok + "\r\n+CSMS: 1,1,1\r\n\r\n+CSMS: 0,1,1,1\r\n\r\nOK\r\n";
     QTest::newRow("+CSMS=1") << quiet("AT+CSMS=1;+CSMS?\r")
                              << ok + "\r\n+CSMS: 1,1,1\r\n\r\n+CSMS: 1,1,1,1\r\n\r\nOK\r\n";
+    QTest::newRow("+IFC, as gateways set it")
+        << quiet("AT+IFC=2,2;+IFC=0;+IFC?;+IFC=?\r")
+        << ok + "\r\n+IFC: 0,2\r\n\r\n+IFC: (0-3),(0-2)\r\n\r\nOK\r\n";
+    QTest::newRow("+CSCB") << quiet("AT+CSCB=0,\"1,5,320-478\",\"0-3\";+CSCB?;+CSCB=?\r")
+                           << ok + "\r\n+CSCB: 0,\"1,5,320-478\",\"0-3\"\r\n"
+                                   "\r\n+CSCB: (0,1)\r\n\r\nOK\r\n";
     QTest::newRow("+CMMS") << quiet("AT+CMMS=2;+CMMS?;+CMMS=?\r")
                            << ok + "\r\n+CMMS: 2\r\n\r\n+CMMS: (0-2)\r\n\r\nOK\r\n";
     QTest::newRow("+CSMP") << quiet("AT+CSMP?;+CSMP=17,11,0,8;+CSMP?\r")
@@ -258,6 +268,9 @@ void TestSimulatedModem::answers_data() {
     QTest::newRow("unknown basic command") << quiet("ATD123;\r") << error;
     QTest::newRow("ATE2") << quiet("ATE2\r") << error;
     QTest::newRow("+CMGF=2") << quiet("AT+CMGF=2\r") << error;
+    QTest::newRow("+IFC=4") << quiet("AT+IFC=4\r") << error;
+    QTest::newRow("+CSCB, a range backwards") << quiet("AT+CSCB=0,\"5-1\"\r") << error;
+    QTest::newRow("+CSCB, a coding scheme past 255") << quiet("AT+CSCB=0,,\"256\"\r") << error;
     QTest::newRow("+CMGF=-1") << quiet("AT+CMGF=-1\r") << error;
     QTest::newRow("+CMEE=3") << quiet("AT+CMEE=3\r") << error;
     QTest::newRow("+CSCS unknown") << quiet("AT+CSCS=\"LATIN9\"\r") << error;
@@ -434,6 +447,9 @@ void TestSimulatedModem::reportsAndRefuses_data() {
                           "<storage free>"}
         << QByteArray("ATE0\r\r\nOK\r\n\r\n+CPMS: \"SM\",0,0,\"SM\",0,0,\"SM\",0,0\r\n"
                       "\r\n+CMS ERROR: 322\r\n\r\n+CMTI: \"SM\",1\r\n");
+    QTest::newRow("a message waits in the network for the modem to register")
+        << QByteArrayList{"ATE0\r", "<network off>", Incoming, "AT\r", "<network home>"}
+        << QByteArray("ATE0\r\r\nOK\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n");
     QTest::newRow("full storage: a deleted message makes room")
         << QByteArrayList{"ATE0\r", Incoming, "<storage full>", Incoming, "AT+CMGD=1\r"}
         << QByteArray("ATE0\r\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n");
@@ -459,6 +475,52 @@ void TestSimulatedModem::stopsRoutingWithoutAcknowledgement() {
     answer(modem, {"AT+CSMS=1;+CNMI=2,2,0,1\r", Incoming});
     QTest::qWait(20);
     QVERIFY(answer(modem, {"AT+CNMI?\r"}).endsWith("\r\n+CNMI: 2,0,0,0,0\r\n\r\nOK\r\n"));
+}
+
+// A slow modem echoes at once, answers late, and takes what follows only then.
+void TestSimulatedModem::answersLate() {
+    SimulatedModem modem;
+    QByteArray output;
+    connect(&modem, &SimulatedModem::transmit,
+            [&output](const QByteArray &bytes) { output += bytes; });
+    modem.setAnswerDelay(std::chrono::milliseconds(30));
+    modem.receive("AT\rATI\r");
+    modem.deliver(QStringLiteral("+447700900456"), QStringLiteral("Hello"));
+    QCOMPARE(output, QByteArray("AT\r"));
+    // What arrived goes out between the two command lines.
+    QTRY_COMPARE(output.count("OK"), 2);
+    QCOMPARE(output,
+             QByteArray("AT\r\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\nATI\r\r\nModemPad simulated GSM "
+                        "modem\r\n\r\nOK\r\n"));
+}
+
+void TestSimulatedModem::restarts_data() {
+    QTest::addColumn<QByteArrayList>("before");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("settings reset, a half-typed line dropped")
+        << QByteArrayList{"ATE0\r", "AT+CMG"}
+        << QByteArray("\r\nRDY\r\n\r\n+CPIN: READY\r\n\r\nSMS Ready\r\nAT\r\r\nOK\r\n");
+    QTest::newRow("the SIM asks for its PIN again")
+        << QByteArrayList{"<PIN 1234>", "AT+CPIN=1234\r"}
+        << QByteArray("\r\nRDY\r\n\r\n+CPIN: SIM PIN\r\nAT\r\r\nOK\r\n");
+}
+
+// Off, it hears nothing; back, it says so, and answers as after power-on.
+void TestSimulatedModem::restarts() {
+    QFETCH(QByteArrayList, before);
+
+    SimulatedModem modem;
+    answer(modem, before);
+    QByteArray output;
+    connect(&modem, &SimulatedModem::transmit,
+            [&output](const QByteArray &bytes) { output += bytes; });
+    modem.restart(std::chrono::milliseconds(20));
+    modem.receive("AT\r");
+    QVERIFY(output.isEmpty());
+    QTRY_VERIFY(!output.isEmpty());
+    modem.receive("AT\r");
+    QTEST(output, "after");
 }
 
 void TestSimulatedModem::sendsPdu_data() {
