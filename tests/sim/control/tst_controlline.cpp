@@ -55,6 +55,8 @@ void TestControlLine::parses_data() {
     QTest::newRow("wait") << "  wait 2s  " << Command(Wait{2s});
     QTest::newRow("wait a day") << "wait 86400s" << Command(Wait{24h});
     QTest::newRow("help") << "help" << Command(Help{});
+    QTest::newRow("a no-break space before the name")
+        << QString::fromUtf16(u"\u00A0help") << Command(Help{});
 }
 
 void TestControlLine::parses() {
