@@ -78,6 +78,8 @@ private slots:
     void playsTheSimAndTheNetwork();
     void reportsAndRefuses_data();
     void reportsAndRefuses();
+    void boundsWhatWaits_data();
+    void boundsWhatWaits();
     void stopsRoutingWithoutAcknowledgement();
     void answersLate();
     void restarts_data();
@@ -467,6 +469,40 @@ void TestSimulatedModem::reportsAndRefuses() {
               .replace(Times, "\\1<times>")
               .toLatin1(),
           "output");
+}
+
+void TestSimulatedModem::boundsWhatWaits_data() {
+    QTest::addColumn<QByteArrayList>("input");
+    QTest::addColumn<int>("dropped");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("answers");
+
+    QByteArrayList reports{"<reports by hand>", "ATE0;+CNMI=2,1,0,1\r"};
+    for (int i = 0; i < 257; ++i)
+        reports += QByteArrayList{"AT+CMGS=25\r", "0021" + TestPdu.mid(4) + '\x1A'};
+    // Reference 1 came round again: only the newer message's report waits on it.
+    QTest::newRow("status reports, 256")
+        << reports + QByteArrayList(2, "<report 1 delivered>") << 1 << QByteArray("+CDS: ") << 1;
+    const QByteArrayList network{"ATE0;+CNMI=2,2\r", "<network off>"};
+    QTest::newRow("messages in the network, 1000")
+        << network + QByteArrayList(1001, Incoming) + QByteArrayList{"<network home>"} << 1
+        << QByteArray("+CMT: ") << 1000;
+}
+
+// What waits on the network stays within its bounds; what goes past them is logged.
+void TestSimulatedModem::boundsWhatWaits() {
+    QFETCH(QByteArrayList, input);
+    QFETCH(QByteArray, answer);
+
+    SimulatedModem modem;
+    QSignalSpy noted(&modem, &SimulatedModem::noted);
+    const QByteArray output = ::answer(modem, input);
+    QTEST(int(std::count_if(noted.begin(), noted.end(),
+                            [](const QList<QVariant> &note) {
+                                return note.constFirst().toString().contains(u"dropped");
+                            })),
+          "dropped");
+    QTEST(int(output.count(answer)), "answers");
 }
 
 void TestSimulatedModem::stopsRoutingWithoutAcknowledgement() {
