@@ -28,3 +28,11 @@ qint16 portNumberFromText(const QString &text) {
     }
     return number;
 }
+
+bool isDevicePath(const QString &text) {
+#ifdef Q_OS_WIN
+    return text.trimmed().startsWith(QLatin1String("COM"), Qt::CaseInsensitive);
+#else
+    return text.trimmed().startsWith(QLatin1Char('/'));
+#endif
+}
