@@ -78,6 +78,9 @@ QString StartOptions::readFile(Settings &settings) const {
             .arg(m_filePath);
     }
     for (const auto &value : m_fileValues) {
+        // The command line wins, even over a value that would be refused.
+        if (m_names.contains(value.first) && m_parser.isSet(value.first))
+            continue;
         const QString broken = readValue(value, settings);
         if (!broken.isEmpty()) {
             return QStringLiteral("The settings file %1 %2. Correct or remove that line.")
@@ -96,7 +99,7 @@ QString StartOptions::readValue(const std::pair<QString, QVariant> &entry,
                               "outside any [group]")
             .arg(key, Setting::names().join(QLatin1String(", ")));
     }
-    if (!m_names.contains(key) || m_parser.isSet(key))
+    if (!m_names.contains(key))
         return {};
     // INI takes a comma outside quotes to part the items of a list, and drops the blanks
     // around them: what was meant cannot be told.
