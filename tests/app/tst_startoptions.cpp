@@ -112,7 +112,7 @@ void TestStartOptions::commandLineAndFile() {
         return;
     }
     // One line that names the option and the rule, and nothing else.
-    const QString option = arguments.at(arguments.size() - 2);
+    const QString &option = arguments.at(arguments.size() - 2);
     QVERIFY2(error.startsWith(QStringLiteral("modempad: ")) && error.count(u'\n') == 1 &&
                  error.contains(option) && error.contains(said),
              qPrintable(error));
