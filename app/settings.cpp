@@ -106,10 +106,6 @@ Settings::Settings()
     : to(QString::fromUtf8(TestMessage::number.data(), qsizetype(TestMessage::number.size())))
     , text(QString::fromUtf8(TestMessage::text.data(), qsizetype(TestMessage::text.size()))) {}
 
-std::span<const Setting> Setting::all() {
-    return Table;
-}
-
 const Setting *Setting::named(QStringView name) {
     const auto found = std::find_if(Table.begin(), Table.end(),
                                     [&](const Setting &setting) { return setting.name == name; });

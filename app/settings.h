@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <span>
-
 // What the window starts with: the message that the second and third buttons announce and
 // write, the line speed that Connect sets, and the port box's initial text. A default-made one
 // holds the build's defaults.
@@ -31,9 +29,8 @@ struct Setting {
     // The value as set() takes it.
     QString (*get)(const Settings &settings);
 
-    // to, text, baud and port, in that order.
-    static std::span<const Setting> all();
     // The setting of that name, or none.
     static const Setting *named(QStringView name);
+    // to, text, baud and port, in that order.
     static QStringList names();
 };
