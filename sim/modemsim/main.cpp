@@ -76,7 +76,7 @@ QStringList scriptLines(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         usageError(QStringLiteral("cannot read the script %1: %2").arg(path, file.errorString()));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     QStringList errors;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString error = ControlLine::parse(lines.at(i)).error;

@@ -172,8 +172,8 @@ void TestModemSim::playsAScriptBesideStandardInput() {
     const QStringList events = log.split(u'\n').filter(QRegularExpression("^-- "));
     QCOMPARE(events,
              QStringList({"-- the network: denied",
-                          "-- message from 0456 waits in the network for the modem to register: "
-                          "\"from standard input\"",
+                          QStringLiteral("-- message from 0456 waits in the network for the "
+                                         "modem to register: \"from standard input\""),
                           "-- the network: roaming",
                           "-- message from 0456 stored in \"SM\" at 1: \"from standard input\"",
                           "-- message from 0123 stored in \"SM\" at 2: \"from the script\"",
