@@ -164,12 +164,20 @@ void NetworkCommands::restart() {
 }
 
 void NetworkCommands::setState(NetworkState state) {
+    static const char *const Names[] = {"off", "home", "searching", "denied", "", "roaming"};
     m_state = state;
+    emit noted(QStringLiteral("the network: ") + QLatin1String(Names[int(state)]));
     refresh();
 }
 
 void NetworkCommands::setSignal(int quality) {
     m_signal = quality;
+    emit noted(QStringLiteral("the signal: %1").arg(quality));
+}
+
+void NetworkCommands::setUssdAnswer(const QString &code, const QString &text) {
+    m_ussdAnswers[code] = text;
+    emit noted(QStringLiteral("USSD %1 is answered \"%2\"").arg(code, text));
 }
 
 void NetworkCommands::refresh() {

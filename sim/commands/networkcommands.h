@@ -47,7 +47,7 @@ public:
     void setState(NetworkState state);
     void setSignal(int quality);
     // What the network answers a USSD code with.
-    void setUssdAnswer(const QString &code, const QString &text) { m_ussdAnswers[code] = text; }
+    void setUssdAnswer(const QString &code, const QString &text);
     // Tells of a change of registration, such as the SIM becoming ready, with the unsolicited
     // codes asked for.
     void refresh();

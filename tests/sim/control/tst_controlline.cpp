@@ -3,6 +3,7 @@
 
 #include "controlline.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace Control;
@@ -19,6 +20,7 @@ private slots:
     void refuses_data();
     void refuses();
     void namesTheLinesThereAre();
+    void takesTheDocumentedScenario();
 };
 
 void TestControlLine::parses_data() {
@@ -153,6 +155,19 @@ void TestControlLine::namesTheLinesThereAre() {
     // help shows each of them, at the start of a line of its own.
     for (const QString &name : names.split(", "))
         QVERIFY2(('\n' + ControlLine::help()).contains(u'\n' + name), qPrintable(name));
+}
+
+// The scenario docs/modemsim.md offers plays as it is.
+void TestControlLine::takesTheDocumentedScenario() {
+    QFile scenario(QStringLiteral(SCENARIO));
+    QVERIFY(scenario.open(QIODevice::ReadOnly));
+    int commands = 0;
+    for (const QString &line : QString::fromUtf8(scenario.readAll()).split(u'\n')) {
+        const ControlLine::Parsed parsed = ControlLine::parse(line);
+        QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+        commands += parsed.command ? 1 : 0;
+    }
+    QVERIFY(commands > 10);
 }
 
 QTEST_GUILESS_MAIN(TestControlLine)

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,10 +36,14 @@ private slots:
     void runs();
     void readsIncomingMessages_data();
     void readsIncomingMessages();
+    void readsADeliveryReport();
+    void entersThePin();
 
 private:
-    // Runs gammu with the arguments; what it printed, or nothing if it failed.
-    std::optional<QString> gammu(const QStringList &arguments);
+    // Runs gammu with the arguments and standard input; what it printed, or nothing if it
+    // failed.
+    std::optional<QString> gammu(const QStringList &arguments, const QByteArray &input = {});
+    bool logShows(const QString &line);
     // modemsim's log so far.
     QString log();
 
@@ -143,13 +148,45 @@ void TestGammu::readsIncomingMessages() {
     QVERIFY2(output->contains(text), qPrintable(*output));
 }
 
-std::optional<QString> TestGammu::gammu(const QStringList &arguments) {
+// The report comes a second after the message, stored, and gammu decodes it.
+void TestGammu::readsADeliveryReport() {
+    const auto sent =
+        gammu({"sendsms", "TEXT", "+447700900123", "-report", "-text", "Tell me it arrived"});
+    QVERIFY(sent);
+    static const QRegularExpression Reference("message reference=([0-9]+)");
+    const QString reference = Reference.match(*sent).captured(1);
+    QVERIFY2(logShows("-- status report on message " + reference +
+                      " to +447700900123, delivered, stored in \"SM\""),
+             qPrintable(*sent));
+    const auto read = gammu({"getallsms"});
+    QVERIFY(read);
+    QVERIFY2(read->contains(QStringLiteral("SMS status report")) &&
+                 read->contains(QStringLiteral("Reference number     : ") + reference) &&
+                 read->contains(QStringLiteral("Delivery status      : Delivered")),
+             qPrintable(*read));
+}
+
+// The SIM locked again, gammu gives the PIN from its standard input.
+void TestGammu::entersThePin() {
+    m_modemsim.write("pin 1234\n");
+    QVERIFY(logShows(QStringLiteral("-- the SIM asks for PIN 1234")));
+    QVERIFY(gammu({"entersecuritycode", "PIN", "-"}, "1234\n"));
+    QVERIFY(logShows(QStringLiteral("-- the SIM took its PIN")));
+}
+
+bool TestGammu::logShows(const QString &line) {
+    return QTest::qWaitFor([&] { return log().contains(line); }, TimeoutMs);
+}
+
+std::optional<QString> TestGammu::gammu(const QStringList &arguments, const QByteArray &input) {
     QProcess gammu;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // So that gammu prints text in any script as it is.
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     gammu.setProcessEnvironment(environment);
     gammu.start(m_gammu, QStringList{"-c", m_config} + arguments);
+    gammu.write(input);
+    gammu.closeWriteChannel();
     const bool finished = gammu.waitForFinished(TimeoutMs);
     const QString output = QString::fromUtf8(gammu.readAllStandardOutput());
     if (finished && gammu.exitStatus() == QProcess::NormalExit && gammu.exitCode() == 0)

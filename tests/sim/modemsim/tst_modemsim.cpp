@@ -5,7 +5,9 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSerialPort>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -34,6 +36,9 @@ private slots:
     void talksToATerminalProgram();
     void answersOnAGivenDevice();
     void refusesAMissingDevice();
+    void playsAScriptBesideStandardInput();
+    void refusesWhatItCannotPlay_data();
+    void refusesWhatItCannotPlay();
 };
 
 void TestModemSim::initTestCase() {
@@ -135,6 +140,88 @@ void TestModemSim::refusesAMissingDevice() {
     QVERIFY(modemsim.waitForFinished(TimeoutMs));
     QCOMPARE(modemsim.exitCode(), 1);
     QVERIFY(modemsim.readAllStandardError().contains("/dev/modempad-no-such-device"));
+}
+
+// The script waits while standard input goes on, and a line not understood changes nothing.
+// Standard input is a file, there at once, and the script's wait far longer than the modem
+// takes to read it.
+void TestModemSim::playsAScriptBesideStandardInput() {
+    QTemporaryDir directory;
+    const QString script = directory.filePath(QStringLiteral("scenario"));
+    const QString input = directory.filePath(QStringLiteral("input"));
+    for (const auto &[path, lines] :
+         {std::pair(script, "# roaming, then a message\nwait 1s\nnetwork roaming\n"
+                            "sms 0123 from the script\n"),
+          std::pair(input, "sms 0456 from standard input\nnetwork abroad\nhelp\n")}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(lines);
+    }
+
+    QProcess modemsim;
+    modemsim.setStandardInputFile(input);
+    modemsim.start(QStringLiteral(MODEMSIM), {"--script", script, "--network", "denied"});
+    QString log;
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                     log += QString::fromUtf8(modemsim.readAllStandardOutput());
+                     return log.contains(QStringLiteral("played to its end"));
+                 },
+                 TimeoutMs),
+             qPrintable(log));
+    const QStringList events = log.split(u'\n').filter(QRegularExpression("^-- "));
+    QCOMPARE(events,
+             QStringList({"-- the network: denied",
+                          QStringLiteral("-- message from 0456 waits in the network for the "
+                                         "modem to register: \"from standard input\""),
+                          "-- the network: roaming",
+                          "-- message from 0456 stored in \"SM\" at 1: \"from standard input\"",
+                          "-- message from 0123 stored in \"SM\" at 2: \"from the script\"",
+                          "-- the script " + script + " has played to its end"}));
+    modemsim.kill();
+    modemsim.waitForFinished();
+    const QString told = QString::fromUtf8(modemsim.readAllStandardError());
+    QVERIFY2(told.contains("\"network abroad\" is not understood; it takes: network "
+                           "off|home|roaming|denied|searching\n"),
+             qPrintable(told));
+    QVERIFY2(told.contains("\nwait DURATION\n    the next line waits DURATION\n"),
+             qPrintable(told));
+}
+
+void TestModemSim::refusesWhatItCannotPlay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a script line") << QStringList{"--script"} << "wait 1s\n\nwait 2\n"
+                                   << ":3: \"wait 2\" is not understood; it takes: wait DURATION";
+    QTest::newRow("a PIN of three digits")
+        << QStringList{"--pin", "123"} << QString() << "--pin: \"pin 123\" is not understood";
+    QTest::newRow("a report delay without a unit")
+        << QStringList{"--report-delay", "5"} << QString() << "--report-delay takes a duration";
+}
+
+// Each mistake stops it before it starts, with status 2 and what was wrong.
+void TestModemSim::refusesWhatItCannotPlay() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, script);
+
+    QTemporaryDir directory;
+    if (!script.isEmpty()) {
+        QFile file(directory.filePath(QStringLiteral("scenario")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(script.toUtf8());
+        arguments.append(file.fileName());
+    }
+    QProcess modemsim;
+    modemsim.start(QStringLiteral(MODEMSIM), arguments);
+    QVERIFY(modemsim.waitForFinished(TimeoutMs));
+    QCOMPARE(modemsim.exitCode(), 2);
+    QVERIFY(modemsim.readAllStandardOutput().isEmpty());
+    const QString said = QString::fromUtf8(modemsim.readAllStandardError());
+    QFETCH(QString, message);
+    QVERIFY2(said.startsWith(QStringLiteral("modemsim: ")) && said.contains(message),
+             qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestModemSim)
