@@ -427,8 +427,7 @@ void TestSimulatedModem::stopsRoutingWithoutAcknowledgement() {
     SimulatedModem modem;
     modem.setAcknowledgementTimeout(std::chrono::milliseconds(1));
     answer(modem, {"AT+CSMS=1;+CNMI=2,2,0,1\r", Incoming});
-    QTest::qWait(20);
-    QVERIFY(answer(modem, {"AT+CNMI?\r"}).endsWith("\r\n+CNMI: 2,0,0,0,0\r\n\r\nOK\r\n"));
+    QTRY_VERIFY(answer(modem, {"AT+CNMI?\r"}).endsWith("\r\n+CNMI: 2,0,0,0,0\r\n\r\nOK\r\n"));
 }
 
 // A slow modem echoes at once, answers late, and takes what follows only then; what arrived
