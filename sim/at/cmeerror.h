@@ -9,6 +9,10 @@
 enum class CmeError {
     OperationNotAllowed = 3,
     OperationNotSupported = 4,
+    SimPinRequired = 11,
+    SimPukRequired = 12,
+    SimFailure = 13,
+    IncorrectPassword = 16,
     NoNetworkService = 30,
 };
 
@@ -19,6 +23,14 @@ inline QByteArray cmeErrorText(CmeError error) {
         return "operation not allowed";
     case CmeError::OperationNotSupported:
         return "operation not supported";
+    case CmeError::SimPinRequired:
+        return "SIM PIN required";
+    case CmeError::SimPukRequired:
+        return "SIM PUK required";
+    case CmeError::SimFailure:
+        return "SIM failure";
+    case CmeError::IncorrectPassword:
+        return "incorrect password";
     case CmeError::NoNetworkService:
         return "no network service";
     }

@@ -13,8 +13,12 @@ enum class CmsError {
     OperationNotSupported = 303,
     InvalidPduParameter = 304,
     InvalidTextParameter = 305,
+    SimPinRequired = 311,
+    SimFailure = 313,
+    SimPukRequired = 316,
     InvalidMemoryIndex = 321,
     MemoryFull = 322,
     NoNetworkService = 331,
+    NoAcknowledgementExpected = 340,
     UnknownError = 500,
 };

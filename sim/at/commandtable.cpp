@@ -29,6 +29,22 @@ AtResponse CommandTable::execute(const AtCommand &command) const {
     return *handler ? (*handler)(command) : AtResponse::error();
 }
 
+void CommandTable::guard(const QByteArrayList &names, const Guard &guard) {
+    for (const QByteArray &name : names) {
+        const auto entry = m_entries.find(name);
+        Q_ASSERT(entry != m_entries.end());
+        for (Handler *handler : {&entry->read, &entry->set, &entry->action}) {
+            if (*handler) {
+                *handler = [guard, guarded = *handler](const AtCommand &command) {
+                    if (const auto refusal = guard())
+                        return *refusal;
+                    return guarded(command);
+                };
+            }
+        }
+    }
+}
+
 CommandTable::Handler CommandTable::answer(const QByteArray &line) {
     return [line](const AtCommand &) { return AtResponse::text(line); };
 }

@@ -7,15 +7,20 @@
 #include "atresponse.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QHash>
 
 #include <functional>
+#include <optional>
 
 // The modem's commands: from a name to what answers each of its forms. Each group of commands
 // adds its own entries; a form without a handler, or a name without an entry, answers ERROR.
 class CommandTable {
 public:
     using Handler = std::function<AtResponse(const AtCommand &)>;
+    // What a command answers instead of running, such as an error while the SIM is locked; nothing
+    // lets it run.
+    using Guard = std::function<std::optional<AtResponse>()>;
 
     struct Entry {
         Handler test = {};   // AT+X=?
@@ -26,6 +31,9 @@ public:
 
     void add(const QByteArray &name, const Entry &entry);
     AtResponse execute(const AtCommand &command) const;
+    // Puts the guard before every form of the named commands but their test form, which says
+    // only that a command exists.
+    void guard(const QByteArrayList &names, const Guard &guard);
 
     // A handler that answers with one fixed line, as test forms mostly do.
     static Handler answer(const QByteArray &line);

@@ -34,22 +34,6 @@ void EquipmentCommands::addTo(CommandTable &table) {
     const Handler readCharacterSet = [this](const AtCommand &) {
         return AtResponse::text("+CSCS: \"" + m_settings.characterSet.name() + '"');
     };
-    // There is no PIN to enter, and no lock but the SIM's own, which is off and stays so.
-    const Handler enterPin = [](const AtCommand &) {
-        return AtResponse::cmeError(CmeError::OperationNotAllowed);
-    };
-    const Handler facilityLock = [](const AtCommand &command) {
-        const QList<QByteArray> arguments = command.arguments();
-        const auto facility = AtParameter::string(arguments.value(0));
-        const auto mode = AtParameter::required(arguments.value(1), 0, 2);
-        if (!facility || !mode)
-            return AtResponse::error();
-        if (facility->toUpper() != "SC")
-            return AtResponse::cmeError(CmeError::OperationNotSupported);
-        if (*mode != 2)
-            return AtResponse::cmeError(CmeError::OperationNotAllowed);
-        return AtResponse::text("+CLCK: 0");
-    };
     const Handler selectPhonebook = [](const AtCommand &command) {
         const auto storage = AtParameter::string(command.value);
         if (!storage)
@@ -70,10 +54,6 @@ void EquipmentCommands::addTo(CommandTable &table) {
     table.add("+CSCS", {.test = CommandTable::answer("+CSCS: " + CharacterSet::supported()),
                         .read = readCharacterSet,
                         .set = setCharacterSet});
-    table.add("+CPIN", {.test = CommandTable::exists(),
-                        .read = CommandTable::answer("+CPIN: READY"),
-                        .set = enterPin});
-    table.add("+CLCK", {.test = CommandTable::answer("+CLCK: (\"SC\")"), .set = facilityLock});
     table.add("+CPBS",
               {.test = CommandTable::answer("+CPBS: (\"SM\")"),
                .read = CommandTable::answer("+CPBS: \"SM\",0," + QByteArray::number(PhonebookSize)),

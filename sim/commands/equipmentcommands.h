@@ -15,7 +15,7 @@ struct EquipmentSettings {
 };
 
 // The general commands of 3GPP TS 27.007: identification, error reporting, character set, and
-// the SIM, its lock and its phonebook.
+// the SIM's phonebook.
 class EquipmentCommands {
 public:
     EquipmentCommands() = default;

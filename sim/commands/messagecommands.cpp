@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <type_traits>
 
 namespace {
 
@@ -25,6 +26,11 @@ constexpr int MaxOctets = 140;
 constexpr int AllStatuses = 4;
 // How many indications the modem holds while +CNMI's <mode> is 0; past it the oldest goes.
 constexpr qsizetype MaxHeldIndications = 16;
+// How long a message routed to the terminal waits for +CNMA: the network's own wait for the
+// acknowledgement is of this order (TS 24.011's TR2M).
+constexpr std::chrono::seconds AcknowledgementTimeout{15};
+// How long +CMMS=1 keeps the link open after a message: TS 27.005 says 1 to 5 seconds.
+constexpr std::chrono::seconds LinkTimeout{5};
 
 bool isHex(const QByteArray &digits) {
     return digits.size() % 2 == 0 && std::all_of(digits.begin(), digits.end(), [](char c) {
@@ -44,12 +50,49 @@ MessageCommands::MessageCommands(const EquipmentSettings &equipment,
     : QObject(parent)
     , m_equipment(equipment)
     , m_parameters(parameters)
-    , m_network(network) {}
+    , m_network(network) {
+    connect(&m_reports, &StatusReportQueue::due, this, [this](const SmsStatusReport &report) {
+        if (!receiveReport(report))
+            m_waitingInNetwork.append(report);
+    });
+    m_acknowledgement.setSingleShot(true);
+    m_acknowledgement.setInterval(AcknowledgementTimeout);
+    connect(&m_acknowledgement, &QTimer::timeout, this, &MessageCommands::acknowledgementMissed);
+    m_link.setSingleShot(true);
+    m_link.setInterval(LinkTimeout);
+    connect(&m_link, &QTimer::timeout, this, [this] {
+        if (m_settings.moreMessages != 1)
+            return;
+        m_settings.moreMessages = 0;
+        emit noted(QStringLiteral("no message for %1 s: the link to the network closes, and "
+                                  "+CMMS is 0 again")
+                       .arg(LinkTimeout.count()));
+    });
+}
 
 void MessageCommands::restoreDefaults() {
     m_settings = {};
     // Indications held for the +CNMI that is gone; the new one starts with none.
     m_heldIndications.clear();
+    m_acknowledgement.stop();
+    m_link.stop();
+}
+
+void MessageCommands::rejectSends(int cause, int count) {
+    m_rejectCause = cause;
+    m_rejectCount = count;
+    emit noted(count == 0 ? QStringLiteral("the network takes every message again")
+                          : QStringLiteral("the network refuses the next %1 with +CMS ERROR: %2")
+                                .arg(count == 1 ? QStringLiteral("message")
+                                                : QStringLiteral("%1 messages").arg(count))
+                                .arg(cause));
+}
+
+void MessageCommands::setStorageFull(bool full) {
+    m_store.setFull(full);
+    emit noted(full ? QStringLiteral("the message storages are full")
+                    : QStringLiteral("the message storages have room again"));
+    deliverWaiting();
 }
 
 void MessageCommands::addTo(CommandTable &table) {
@@ -96,6 +139,29 @@ void MessageCommands::addTo(CommandTable &table) {
                         .action = member(&MessageCommands::list)});
     table.add("+CMGR", {.test = CommandTable::exists(), .set = member(&MessageCommands::read)});
     table.add("+CMGD", {.test = removeTest, .set = member(&MessageCommands::remove)});
+    table.add("+CNMA", {.test =
+                            [this](const AtCommand &) {
+                                return m_parameters.textMode ? AtResponse::ok()
+                                                             : AtResponse::text("+CNMA: (0-2)");
+                            },
+                        .set = member(&MessageCommands::acknowledge),
+                        .action = member(&MessageCommands::acknowledge)});
+    const Handler setMoreMessages = [this](const AtCommand &command) {
+        const auto value = AtParameter::number(command.value, 0, 2);
+        if (!value)
+            return AtResponse::error();
+        m_settings.moreMessages = *value;
+        if (*value == 1)
+            m_link.start();
+        return AtResponse::ok();
+    };
+    table.add("+CMMS", {.test = CommandTable::answer("+CMMS: (0-2)"),
+                        .read =
+                            [this](const AtCommand &) {
+                                return AtResponse::text(
+                                    "+CMMS: " + QByteArray::number(m_settings.moreMessages));
+                            },
+                        .set = setMoreMessages});
 }
 
 bool MessageCommands::receiveText(const QString &originator, const QString &text,
@@ -114,7 +180,8 @@ bool MessageCommands::receiveText(const QString &originator, const QString &text
         message.timestamp = sent;
         message.userDataHeader = part.header;
         message.text = part.text;
-        receive(message);
+        if (!receive(message))
+            m_waitingInNetwork.append(message);
     }
     return true;
 }
@@ -135,7 +202,7 @@ AtResponse MessageCommands::selectStorages(const AtCommand &command) {
     QByteArrayList counts;
     for (const QByteArray *storage : settings) {
         counts.append(QByteArray::number(m_store.used(*storage)) + ',' +
-                      QByteArray::number(MessageStore::capacity(*storage)));
+                      QByteArray::number(m_store.capacity(*storage)));
     }
     return AtResponse::text("+CPMS: " + counts.join(','));
 }
@@ -145,7 +212,7 @@ AtResponse MessageCommands::readStorages() const {
     for (const QByteArray &storage :
          {m_settings.readStorage, m_settings.writeStorage, m_settings.receiveStorage}) {
         entries.append('"' + storage + "\"," + QByteArray::number(m_store.used(storage)) + ',' +
-                       QByteArray::number(MessageStore::capacity(storage)));
+                       QByteArray::number(m_store.capacity(storage)));
     }
     return AtResponse::text("+CPMS: " + entries.join(','));
 }
@@ -217,6 +284,8 @@ AtResponse MessageCommands::sendStored(const AtCommand &command) {
         sent.destination = destination->first;
         sent.destinationType = destination->second;
     }
+    if (const auto refused = refusal(sent))
+        return *refused;
     stored->status = MessageStatus::StoredSent;
     // The PDU as stored names another destination than the one it went to.
     return accept(sent, destination ? QByteArray() : stored->pdu, "+CMSS");
@@ -225,6 +294,10 @@ AtResponse MessageCommands::sendStored(const AtCommand &command) {
 AtResponse MessageCommands::write(const AtCommand &command) {
     const QList<QByteArray> arguments = command.arguments();
     const MessageFormat format(m_parameters, m_equipment.characterSet);
+    // Said before the prompt, so that nobody types a message there is no room for.
+    const QByteArray &storage = m_settings.writeStorage;
+    if (m_store.used(storage) >= m_store.capacity(storage))
+        return AtResponse::cmsError(CmsError::MemoryFull);
     if (!m_parameters.textMode) {
         const auto length = AtParameter::required(arguments.value(0), 1, MaxTpduLength);
         const auto status = format.status(arguments.value(1).isEmpty() ? "2" : arguments.at(1));
@@ -301,9 +374,10 @@ AtResponse MessageCommands::remove(const AtCommand &command) {
         return AtResponse::error();
     const QByteArray &storage = m_settings.readStorage;
     if (*flag == 0) {
-        if (*index < 1 || *index > MessageStore::capacity(storage))
+        if (*index < 1 || *index > MessageStore::slotCount(storage))
             return AtResponse::cmsError(CmsError::InvalidMemoryIndex);
         m_store.remove(storage, *index);
+        deliverWaiting();
         return AtResponse::ok();
     }
     // <delflag> 1 deletes the read messages; 2 the sent ones too; 3 the unsent ones too; 4 all.
@@ -315,6 +389,7 @@ AtResponse MessageCommands::remove(const AtCommand &command) {
         if (goes)
             m_store.remove(storage, stored);
     }
+    deliverWaiting();
     return AtResponse::ok();
 }
 
@@ -374,7 +449,21 @@ AtResponse MessageCommands::sendPdu(const QByteArray &pdu, int tpduLength,
     const SmsSubmitDecoding decoding = decodeSmsSubmit(pdu, tpduLength);
     if (decoding.error)
         return AtResponse::cmsError(*decoding.error);
+    if (const auto refused = refusal(decoding.message))
+        return *refused;
     return accept(decoding.message, received, "+CMGS");
+}
+
+std::optional<AtResponse> MessageCommands::refusal(const SmsSubmit &submit) {
+    if (m_rejectCount == 0)
+        return std::nullopt;
+    --m_rejectCount;
+    emit noted(QStringLiteral("message to %1 refused by the network: +CMS ERROR: %2, %3 more to "
+                              "refuse")
+                   .arg(submit.destination)
+                   .arg(m_rejectCause)
+                   .arg(m_rejectCount));
+    return AtResponse::cmsError(CmsError(m_rejectCause));
 }
 
 AtResponse MessageCommands::accept(const SmsSubmit &submit, const QByteArray &pdu,
@@ -383,12 +472,27 @@ AtResponse MessageCommands::accept(const SmsSubmit &submit, const QByteArray &pd
     m_nextReference = (m_nextReference + 1) % 256;
     m_accepted.append(message);
     emit messageAccepted(message);
+    if (m_settings.moreMessages == 1)
+        m_link.start();
+    // The message's own service centre, or the one +CSCA names, delivers it and reports on it.
+    const bool ownCentre = !submit.serviceCentre.isEmpty();
+    const QString centre = ownCentre ? submit.serviceCentre : m_parameters.serviceCentre;
+    const int centreType =
+        ownCentre ? PduEncoding::addressType(centre) : m_parameters.serviceCentreType;
+    if (submit.statusReportRequest) {
+        SmsStatusReport report;
+        report.serviceCentre = centre;
+        report.serviceCentreType = centreType;
+        report.messageReference = message.reference;
+        report.recipient = submit.destination;
+        report.recipientType = submit.destinationType;
+        report.serviceCentreTime = QDateTime::currentDateTime();
+        m_reports.add(report);
+    }
     if (submit.destination == QLatin1String(ModemIdentity::OwnNumber)) {
         SmsDeliver returned;
-        const bool ownCentre = !submit.serviceCentre.isEmpty();
-        returned.serviceCentre = ownCentre ? submit.serviceCentre : m_parameters.serviceCentre;
-        returned.serviceCentreType = ownCentre ? PduEncoding::addressType(submit.serviceCentre)
-                                               : m_parameters.serviceCentreType;
+        returned.serviceCentre = centre;
+        returned.serviceCentreType = centreType;
         returned.originator = QString::fromLatin1(ModemIdentity::OwnNumber);
         returned.protocolIdentifier = submit.protocolIdentifier;
         returned.dataCodingScheme = submit.dataCodingScheme;
@@ -396,30 +500,69 @@ AtResponse MessageCommands::accept(const SmsSubmit &submit, const QByteArray &pd
         returned.userDataHeader = submit.userDataHeader;
         returned.text = submit.text;
         returned.data = submit.data;
-        receive(returned);
+        if (!receive(returned))
+            m_waitingInNetwork.append(returned);
     }
     return AtResponse::text(command + ": " + QByteArray::number(message.reference));
 }
 
+// +CNMA (TS 27.005 3.4.4), under +CSMS=1: the terminal acknowledges what was routed to it, in
+// PDU mode positively (<n> 0 or 1) or not (2), with an optional TPDU of the given length.
+AtResponse MessageCommands::acknowledge(const AtCommand &command) {
+    const QList<QByteArray> arguments = command.arguments();
+    const auto reply = AtParameter::number(arguments.value(0), 0, 2);
+    const auto length = AtParameter::number(arguments.value(1), 0, MaxTpduLength);
+    const bool textMode = m_parameters.textMode;
+    if ((textMode && command.form != AtCommand::Form::Action) || arguments.size() > 2 || !reply ||
+        !length)
+        return AtResponse::error();
+    if (!m_acknowledgement.isActive())
+        return AtResponse::cmsError(CmsError::NoAcknowledgementExpected);
+    m_acknowledgement.stop();
+    emit noted(*reply == 2
+                   ? QStringLiteral("the terminal refused what it was sent (+CNMA, RP-ERROR)")
+                   : QStringLiteral("the terminal acknowledged what it was sent (+CNMA)"));
+    if (*length == 0)
+        return AtResponse::ok();
+    return AtResponse::prompt(false, [](const QByteArray &body) {
+        return isHex(body) ? AtResponse::ok() : AtResponse::cmsError(CmsError::InvalidPduParameter);
+    });
+}
+
+void MessageCommands::acknowledgementMissed() {
+    m_settings.indications[1] = 0;
+    m_settings.indications[3] = 0;
+    emit noted(QStringLiteral("no +CNMA within %1 s: messages and status reports are no longer "
+                              "routed to the terminal, +CNMI's <mt> and <ds> are 0")
+                   .arg(std::chrono::duration_cast<std::chrono::seconds>(
+                            m_acknowledgement.intervalAsDuration())
+                            .count()));
+}
+
 // +CNMI's <mt>: 0 stores quietly, 1 stores and sends +CMTI; 2 sends every message but those of
 // class 2 (for the SIM) to the terminal with +CMT instead; 3 does that for class 3 only.
-void MessageCommands::receive(const SmsDeliver &message) {
+bool MessageCommands::receive(const SmsDeliver &message) {
     const QString from = QStringLiteral("message from %1").arg(message.originator);
     const QString text = forLog(message.coding(), message.text, message.data);
+    if (!m_network.isRegistered()) {
+        emit noted(QStringLiteral("%1 waits in the network for the modem to register: %2")
+                       .arg(from, text));
+        return false;
+    }
     const QByteArray pdu = encodeSmsDeliver(message);
     const auto messageClass = DataCodingScheme::fromOctet(message.dataCodingScheme).messageClass;
     const int mt = m_settings.indications.at(1);
     if ((mt == 2 && messageClass != 2) || (mt == 3 && messageClass == 3)) {
         emit noted(QStringLiteral("%1 sent to the terminal (+CMT): %2").arg(from, text));
-        indicate(MessageFormat(m_parameters, m_equipment.characterSet).routed(message, pdu));
-        return;
+        route(MessageFormat(m_parameters, m_equipment.characterSet).routed(message, pdu));
+        return true;
     }
     const QByteArray storage = m_settings.receiveStorage;
     const auto index = m_store.add(storage, {MessageStatus::ReceivedUnread, pdu, message});
     if (!index) {
-        emit noted(QStringLiteral("%1 lost, \"%2\" is full: %3")
+        emit noted(QStringLiteral("%1 waits in the network, \"%2\" is full: %3")
                        .arg(from, QString::fromLatin1(storage), text));
-        return;
+        return false;
     }
     emit noted(QStringLiteral("%1 stored in \"%2\" at %3: %4")
                    .arg(from, QString::fromLatin1(storage))
@@ -427,6 +570,67 @@ void MessageCommands::receive(const SmsDeliver &message) {
                    .arg(text));
     if (mt != 0)
         indicate({"+CMTI: \"" + storage + "\"," + QByteArray::number(*index)});
+    return true;
+}
+
+// +CNMI's <ds>: 0 passes no status report on, 1 sends it to the terminal with +CDS, 2 stores it
+// and sends +CDSI.
+bool MessageCommands::receiveReport(const SmsStatusReport &report) {
+    const QString about =
+        QStringLiteral("status report on message %1 to %2, %3")
+            .arg(report.messageReference)
+            .arg(report.recipient,
+                 report.status == 0
+                     ? QStringLiteral("delivered")
+                     : QStringLiteral("failed with TP-Status %1").arg(report.status));
+    if (!m_network.isRegistered()) {
+        emit noted(about + QStringLiteral(", waits in the network for the modem to register"));
+        return false;
+    }
+    const QByteArray pdu = encodeSmsStatusReport(report);
+    switch (m_settings.indications.at(3)) {
+    case 0:
+        emit noted(about + QStringLiteral(", not passed on: +CNMI's <ds> is 0"));
+        return true;
+    case 1:
+        emit noted(about + QStringLiteral(", sent to the terminal (+CDS)"));
+        route(MessageFormat(m_parameters, m_equipment.characterSet).routed(report, pdu));
+        return true;
+    }
+    const QByteArray storage = m_settings.receiveStorage;
+    const auto index = m_store.add(storage, {MessageStatus::ReceivedUnread, pdu, report});
+    if (!index) {
+        emit noted(about + QStringLiteral(", waits in the network: \"%1\" is full")
+                               .arg(QString::fromLatin1(storage)));
+        return false;
+    }
+    emit noted(
+        about +
+        QStringLiteral(", stored in \"%1\" at %2").arg(QString::fromLatin1(storage)).arg(*index));
+    indicate({"+CDSI: \"" + storage + "\"," + QByteArray::number(*index)});
+    return true;
+}
+
+void MessageCommands::deliverWaiting() {
+    while (!m_waitingInNetwork.isEmpty()) {
+        const bool arrived = std::visit(
+            [this](const auto &waiting) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(waiting)>, SmsDeliver>)
+                    return receive(waiting);
+                else
+                    return receiveReport(waiting);
+            },
+            m_waitingInNetwork.constFirst());
+        if (!arrived)
+            return;
+        m_waitingInNetwork.removeFirst();
+    }
+}
+
+void MessageCommands::route(const QByteArrayList &lines) {
+    indicate(lines);
+    if (m_parameters.service == 1)
+        m_acknowledgement.start();
 }
 
 void MessageCommands::indicate(const QByteArrayList &lines) {

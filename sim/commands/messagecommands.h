@@ -6,12 +6,16 @@
 #include "acceptedmessage.h"
 #include "commandtable.h"
 #include "messagestore.h"
+#include "statusreportqueue.h"
 
 #include <QByteArrayList>
 #include <QList>
 #include <QObject>
+#include <QTimer>
 
+#include <chrono>
 #include <optional>
+#include <variant>
 
 class NetworkCommands;
 struct EquipmentSettings;
@@ -25,9 +29,13 @@ struct MessageSettings {
     QByteArray writeStorage = "SM";
     QByteArray receiveStorage = "SM";
     // +CNMI <mode>,<mt>,<bm>,<ds>,<bfr>: indications go to the terminal, held while it is busy
-    // with a command; each received message is stored and announced with +CMTI. A program that
-    // never sends +CNMI, as ModemPad does not, still learns of each message.
-    QList<int> indications{2, 1, 0, 0, 0};
+    // with a command; each received message and status report is stored and announced with
+    // +CMTI and +CDSI. A program that never sends +CNMI, as ModemPad does not, still learns of
+    // each message, and one that asks for status reports finds them among its messages.
+    QList<int> indications{2, 1, 0, 2, 0};
+    // +CMMS: the link to the network closes after each message (0), stays open while messages
+    // follow each other closely (1), or stays open (2).
+    int moreMessages = 0;
 };
 
 // The commands of 3GPP TS 27.005 that send, store, list, read and delete messages, and the
@@ -48,6 +56,26 @@ public:
     // A message from the network, sent at the given time; one too long for a single message
     // arrives in parts. False when it would need more parts than a long message can have.
     bool receiveText(const QString &originator, const QString &text, const QDateTime &sent);
+
+    // How long after a message that asked for one its status report comes; with none, only
+    // when decided. A second unless set.
+    void setReportDelay(std::optional<std::chrono::milliseconds> delay) {
+        m_reports.setDelay(delay);
+    }
+    // The oldest status report waiting on message reference comes now, with the TP-Status;
+    // false when none waits.
+    bool decideReport(int reference, int status) { return m_reports.decide(reference, status); }
+    // The next count sends fail with +CMS ERROR: cause, as the network refuses them.
+    void rejectSends(int cause, int count);
+    // Full, the storages take no more than they hold now; what arrives meanwhile waits in the
+    // network until there is room.
+    void setStorageFull(bool full);
+    // What waits in the network, for as long as the modem can take it.
+    void deliverWaiting();
+    // How long a message or report routed to the terminal under +CSMS=1 waits for +CNMA.
+    void setAcknowledgementTimeout(std::chrono::milliseconds timeout) {
+        m_acknowledgement.setInterval(timeout);
+    }
 
 signals:
     void messageAccepted(const AcceptedMessage &message);
@@ -76,7 +104,16 @@ private:
     // received: the hex digits as the terminal sent them, none in text mode.
     AtResponse sendPdu(const QByteArray &pdu, int tpduLength, const QByteArray &received);
     AtResponse accept(const SmsSubmit &submit, const QByteArray &pdu, const QByteArray &command);
-    void receive(const SmsDeliver &message);
+    // A send the network refuses, as rejectSends asked.
+    std::optional<AtResponse> refusal(const SmsSubmit &submit);
+    AtResponse acknowledge(const AtCommand &command);
+    void acknowledgementMissed();
+    // Something from the network, stored or passed on as +CNMI says; false when it must wait
+    // in the network for room.
+    bool receive(const SmsDeliver &message);
+    bool receiveReport(const SmsStatusReport &report);
+    // Routed to the terminal: under +CSMS=1 it must acknowledge the message with +CNMA.
+    void route(const QByteArrayList &lines);
     void indicate(const QByteArrayList &lines);
 
     const EquipmentSettings &m_equipment;
@@ -89,4 +126,13 @@ private:
     int m_nextReference = 1;
     int m_nextConcatenationReference = 1;
     QList<AcceptedMessage> m_accepted;
+    StatusReportQueue m_reports;
+    // Messages and reports the storage had no room for, oldest first.
+    QList<std::variant<SmsDeliver, SmsStatusReport>> m_waitingInNetwork;
+    int m_rejectCause = 0;
+    int m_rejectCount = 0;
+    // Runs while a routed message waits for +CNMA.
+    QTimer m_acknowledgement;
+    // Runs while +CMMS=1 keeps the link open.
+    QTimer m_link;
 };

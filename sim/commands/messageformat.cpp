@@ -63,6 +63,8 @@ QByteArrayList MessageFormat::read(const StoredMessage &message) const {
     if (!m_parameters.textMode)
         return {"+CMGR: " + status(message.status) + ",," + number(message.tpduLength()),
                 message.pdu};
+    if (const auto *report = std::get_if<SmsStatusReport>(&message.content))
+        return {"+CMGR: " + status(message.status) + ',' + reportFields(*report)};
     const bool full = m_parameters.showHeaders;
     const auto *deliver = std::get_if<SmsDeliver>(&message.content);
     const QByteArray fields = deliver ? deliverHeader(*deliver, full)
@@ -74,6 +76,8 @@ QByteArrayList MessageFormat::listed(int index, const StoredMessage &message) co
     const QByteArray start = "+CMGL: " + number(index) + ',' + status(message.status) + ',';
     if (!m_parameters.textMode)
         return {start + ',' + number(message.tpduLength()), message.pdu};
+    if (const auto *report = std::get_if<SmsStatusReport>(&message.content))
+        return {start + reportFields(*report)};
     // <oa/da>,[<alpha>],[<scts>][,<tooa/toda>,<length>]
     QByteArray fields;
     int type = 0;
@@ -102,6 +106,12 @@ QByteArrayList MessageFormat::routed(const SmsDeliver &message, const QByteArray
         return {"+CMT: ," + number(StoredMessage::tpduLength(pdu)), pdu};
     return {"+CMT: " + deliverHeader(message, m_parameters.showHeaders),
             text(message.coding(), message.userDataHeader, message.text, message.data)};
+}
+
+QByteArrayList MessageFormat::routed(const SmsStatusReport &report, const QByteArray &pdu) const {
+    if (!m_parameters.textMode)
+        return {"+CDS: " + number(StoredMessage::tpduLength(pdu)), pdu};
+    return {"+CDS: " + reportFields(report)};
 }
 
 QByteArray MessageFormat::statusName(MessageStatus status) {
@@ -175,6 +185,14 @@ QByteArray MessageFormat::submitHeader(const SmsSubmit &message, bool full) cons
                   number(centreType) + ',' + number(length);
     }
     return header;
+}
+
+// <fo>,<mr>,[<ra>],[<tora>],<scts>,<dt>,<st>, in every text mode result code that shows one.
+QByteArray MessageFormat::reportFields(const SmsStatusReport &report) const {
+    return number(SmsStatusReport::FirstOctet) + ',' + number(report.messageReference) + ',' +
+           address(report.recipient) + ',' + number(report.recipientType) + ',' +
+           quoted(timeString(report.serviceCentreTime)) + ',' +
+           quoted(timeString(report.dischargeTime)) + ',' + number(report.status);
 }
 
 QByteArray MessageFormat::body(const StoredMessage &message) const {

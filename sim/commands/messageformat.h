@@ -13,10 +13,11 @@
 class CharacterSet;
 struct SmsParameters;
 
-// How +CMGR, +CMGL and +CMT show a message (3GPP TS 27.005, 3.4): in PDU mode a header with its
-// status and length, then the hex digits; in text mode a header of its fields, the fuller one
-// with +CSDH=1, then its text in the terminal's character set, or hex digits for 8-bit data,
-// UCS2 and messages with a user data header.
+// How +CMGR, +CMGL, +CMT and +CDS show a message (3GPP TS 27.005, 3.4): in PDU mode a header
+// with its status and length, then the hex digits; in text mode a header of its fields, the
+// fuller one with +CSDH=1, then its text in the terminal's character set, or hex digits for
+// 8-bit data, UCS2 and messages with a user data header. A status report is its fields alone,
+// all of them whatever +CSDH says, which governs only messages' headers.
 class MessageFormat {
 public:
     MessageFormat(const SmsParameters &parameters, const CharacterSet &characterSet);
@@ -24,6 +25,7 @@ public:
     QByteArrayList read(const StoredMessage &message) const;
     QByteArrayList listed(int index, const StoredMessage &message) const;
     QByteArrayList routed(const SmsDeliver &message, const QByteArray &pdu) const;
+    QByteArrayList routed(const SmsStatusReport &report, const QByteArray &pdu) const;
 
     // "REC UNREAD", "REC READ", "STO UNSENT" or "STO SENT".
     static QByteArray statusName(MessageStatus status);
@@ -36,6 +38,7 @@ private:
     QByteArray address(const QString &number) const;
     QByteArray deliverHeader(const SmsDeliver &message, bool full) const;
     QByteArray submitHeader(const SmsSubmit &message, bool full) const;
+    QByteArray reportFields(const SmsStatusReport &report) const;
     QByteArray body(const StoredMessage &message) const;
     QByteArray text(SmsCoding coding, const QByteArray &header, const QString &text,
                     const QByteArray &data) const;

@@ -8,9 +8,18 @@ int StoredMessage::tpduLength(const QByteArray &pdu) {
     return pdu.isEmpty() ? 0 : octets - 1 - quint8(QByteArray::fromHex(pdu.left(2)).at(0));
 }
 
+void MessageStore::setFull(bool full) {
+    m_full = full;
+    m_heldWhenFull.clear();
+    for (const QByteArray &storage : storages())
+        m_heldWhenFull.insert(storage, used(storage));
+}
+
 std::optional<int> MessageStore::add(const QByteArray &storage, const StoredMessage &message) {
     QMap<int, StoredMessage> &inStorage = m_slots[storage];
-    for (int index = 1; index <= capacity(storage); ++index) {
+    if (inStorage.size() >= capacity(storage))
+        return std::nullopt;
+    for (int index = 1; index <= slotCount(storage); ++index) {
         if (!inStorage.contains(index)) {
             inStorage.insert(index, message);
             return index;

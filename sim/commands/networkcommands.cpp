@@ -4,25 +4,38 @@
 #include "networkcommands.h"
 
 #include "equipmentcommands.h"
+#include "gsmalphabet.h"
 #include "modemidentity.h"
 #include "pduencoding.h"
+#include "simcommands.h"
 
 namespace {
 
 using Handler = CommandTable::Handler;
 
-// The ITU test network, mobile country code 001 and network code 01.
-constexpr char OperatorLongName[] = "ModemPad Test";
-constexpr char OperatorShortName[] = "ModemPad";
-constexpr char OperatorNumeric[] = "00101";
+struct Operator {
+    const char *names[3]; // long, short and numeric, as +COPS's <format> chooses
+};
+// The ITU test network, mobile country code 001, network code 01 at home and 02 roaming.
+constexpr Operator Home{{"ModemPad Test", "ModemPad", "00101"}};
+constexpr Operator Visited{{"ModemPad Abroad", "Abroad", "00102"}};
+// USSD strings in the GSM 7-bit alphabet, language unspecified, or in UCS2 (TS 23.038, 5).
+constexpr int UssdGsm7Bit = 15;
+constexpr int UssdUcs2 = 72;
 // Its one cell: location area code and cell identity, two octets each as on GSM.
 constexpr char Location[] = R"("1A2B","3C4D")";
 
+bool isRegistration(int status) {
+    return status == int(NetworkState::Home) || status == int(NetworkState::Roaming);
+}
+
 } // namespace
 
-NetworkCommands::NetworkCommands(const EquipmentSettings &equipment, QObject *parent)
+NetworkCommands::NetworkCommands(const EquipmentSettings &equipment, const SimCommands &sim,
+                                 QObject *parent)
     : QObject(parent)
-    , m_equipment(equipment) {}
+    , m_equipment(equipment)
+    , m_sim(sim) {}
 
 void NetworkCommands::addTo(CommandTable &table) {
     const Handler setFunctionality = [this](const AtCommand &command) {
@@ -62,20 +75,22 @@ void NetworkCommands::addTo(CommandTable &table) {
         return AtResponse::text("+COPS: 0," + QByteArray::number(format) + ",\"" +
                                 operatorName(format) + "\",0");
     };
+    // The one network in reach: the current operator (status 2), or a forbidden one (3).
     const Handler listOperators = [this](const AtCommand &) {
-        if (!isRegistered())
+        const int status = registrationStatus();
+        if (!isRegistered() && status != int(NetworkState::Denied))
             return AtResponse::cmeError(CmeError::NoNetworkService);
-        // Status 2: the current operator.
-        return AtResponse::text("+COPS: (2,\"" + operatorName(0) + "\",\"" + operatorName(1) +
-                                "\",\"" + operatorName(2) + "\",0),,(0,3),(0-2)");
+        return AtResponse::text("+COPS: (" + QByteArray(isRegistered() ? "2" : "3") + ",\"" +
+                                operatorName(0) + "\",\"" + operatorName(1) + "\",\"" +
+                                operatorName(2) + "\",0),,(0,3),(0-2)");
     };
     const Handler readRegistration = [this](const AtCommand &) {
         return AtResponse::text(
-            registration("+CREG", m_settings.registrationReporting, isRegistered(), false));
+            registration("+CREG", m_settings.registrationReporting, registrationStatus(), false));
     };
     const Handler readGprsRegistration = [this](const AtCommand &) {
         return AtResponse::text(
-            registration("+CGREG", m_settings.gprsRegistrationReporting, isAttached(), false));
+            registration("+CGREG", m_settings.gprsRegistrationReporting, gprsStatus(), false));
     };
     const Handler setAttach = [this](const AtCommand &command) {
         const auto state = AtParameter::required(command.value, 0, 1);
@@ -89,9 +104,10 @@ void NetworkCommands::addTo(CommandTable &table) {
     const Handler readAttach = [this](const AtCommand &) {
         return AtResponse::text("+CGATT: " + QByteArray::number(isAttached()));
     };
+    // 99 is "not known or not detectable", as with the radio off or no network in reach.
     const Handler signalQuality = [this](const AtCommand &) {
-        // About -71 dBm while registered; 99 is "not known or not detectable".
-        return AtResponse::text(isRegistered() ? "+CSQ: 21,99" : "+CSQ: 99,99");
+        const bool measured = m_functionality == 1 && m_state != NetworkState::Off;
+        return AtResponse::text("+CSQ: " + QByteArray::number(measured ? m_signal : 99) + ",99");
     };
     const Handler ownNumber = [this](const AtCommand &) {
         const QByteArray number =
@@ -131,40 +147,121 @@ void NetworkCommands::addTo(CommandTable &table) {
     table.add("+CLIP", {.test = CommandTable::answer("+CLIP: (0,1)"),
                         .read = readCallingLine,
                         .set = setCallingLine});
+    table.add("+CUSD", {.test = CommandTable::answer("+CUSD: (0-2)"),
+                        .read =
+                            [this](const AtCommand &) {
+                                return AtResponse::text(
+                                    "+CUSD: " + QByteArray::number(m_settings.ussdPresentation));
+                            },
+                        .set = [this](const AtCommand &command) { return ussd(command); }});
+}
+
+void NetworkCommands::restart() {
+    m_settings = {};
+    m_functionality = 1;
+    m_attachWanted = true;
+    refresh();
+}
+
+void NetworkCommands::setState(NetworkState state) {
+    static const char *const Names[] = {"off", "home", "searching", "denied", "", "roaming"};
+    m_state = state;
+    emit noted(QStringLiteral("the network: ") + QLatin1String(Names[int(state)]));
+    refresh();
+}
+
+void NetworkCommands::setSignal(int quality) {
+    m_signal = quality;
+    emit noted(QStringLiteral("the signal: %1").arg(quality));
+}
+
+void NetworkCommands::setUssdAnswer(const QString &code, const QString &text) {
+    m_ussdAnswers[code] = text;
+    emit noted(QStringLiteral("USSD %1 is answered \"%2\"").arg(code, text));
+}
+
+void NetworkCommands::refresh() {
+    const bool wasRegistered = isRegistration(m_toldRegistration);
+    const int status = registrationStatus();
+    if (status != std::exchange(m_toldRegistration, status) &&
+        m_settings.registrationReporting > 0) {
+        emit unsolicited({registration("+CREG", m_settings.registrationReporting, status, true)});
+    }
+    const int gprs = gprsStatus();
+    if (gprs != std::exchange(m_toldGprs, gprs) && m_settings.gprsRegistrationReporting > 0)
+        emit unsolicited(
+            {registration("+CGREG", m_settings.gprsRegistrationReporting, gprs, true)});
+    if (!wasRegistered && isRegistration(status))
+        emit registered();
+}
+
+bool NetworkCommands::isRegistered() const {
+    return isRegistration(registrationStatus());
+}
+
+int NetworkCommands::registrationStatus() const {
+    return m_functionality == 1 && m_sim.isReady() ? int(m_state) : int(NetworkState::Off);
+}
+
+// Registered but detached from packet data is not registered for it.
+int NetworkCommands::gprsStatus() const {
+    return isRegistered() && !m_attachWanted ? int(NetworkState::Off) : registrationStatus();
 }
 
 // "+CREG: <n>,<stat>[,<lac>,<ci>]" as read, "+CREG: <stat>[,<lac>,<ci>]" unsolicited; the
-// location only with <n> 2 and while registered. Status 1 is the home network, 0 none.
-QByteArray NetworkCommands::registration(const QByteArray &name, int reporting, bool registered,
+// location only with <n> 2 and while registered.
+QByteArray NetworkCommands::registration(const QByteArray &name, int reporting, int status,
                                          bool unsolicited) const {
     QByteArray line = name + ": ";
     if (!unsolicited)
         line += QByteArray::number(reporting) + ',';
-    line += registered ? "1" : "0";
-    if (reporting == 2 && registered)
+    line += QByteArray::number(status);
+    if (reporting == 2 && isRegistration(status))
         line += QByteArray(",") + Location;
     return line;
 }
 
 void NetworkCommands::changeService(int functionality, bool attachWanted) {
-    const bool wasRegistered = isRegistered();
-    const bool wasAttached = isAttached();
     m_functionality = functionality;
     m_attachWanted = attachWanted;
-    if (isRegistered() != wasRegistered && m_settings.registrationReporting > 0) {
-        emit unsolicited(
-            {registration("+CREG", m_settings.registrationReporting, isRegistered(), true)});
-    }
-    if (isAttached() != wasAttached && m_settings.gprsRegistrationReporting > 0) {
-        emit unsolicited(
-            {registration("+CGREG", m_settings.gprsRegistrationReporting, isAttached(), true)});
-    }
+    refresh();
 }
 
 // Names pass through the terminal's character set; the numeric form is digits in any.
 QByteArray NetworkCommands::operatorName(int format) const {
+    const Operator &current = m_state == NetworkState::Roaming ? Visited : Home;
     if (format == 2)
-        return OperatorNumeric;
-    return m_equipment.characterSet.encode(
-        QString::fromLatin1(format == 0 ? OperatorLongName : OperatorShortName));
+        return current.names[2];
+    return m_equipment.characterSet.encode(QString::fromLatin1(current.names[format]));
+}
+
+// +CUSD=[<n>[,<str>[,<dcs>]]] (TS 27.007 7.15): <n> shows the network's answers (1) or not (0),
+// or ends a session (2); <str>, in the terminal's character set, goes to the network, whose
+// answer follows as an unsolicited code.
+AtResponse NetworkCommands::ussd(const AtCommand &command) {
+    const QList<QByteArray> arguments = command.arguments();
+    const auto presentation = AtParameter::number(arguments.value(0), 0, 2);
+    const auto raw = AtParameter::string(arguments.value(1));
+    const auto code = raw ? m_equipment.characterSet.decode(*raw) : std::nullopt;
+    const auto coding = AtParameter::number(arguments.value(2), 0, 255, UssdGsm7Bit);
+    if (arguments.size() > 3 || !presentation || !code || !coding)
+        return AtResponse::error();
+    if (*presentation == 2)
+        return AtResponse::ok();
+    m_settings.ussdPresentation = *presentation == 1;
+    if (code->isEmpty())
+        return AtResponse::ok();
+    if (!isRegistered())
+        return AtResponse::cmeError(CmeError::NoNetworkService);
+    const QString answer =
+        m_ussdAnswers.value(*code, QStringLiteral("Code %1 received.").arg(*code));
+    emit noted(QStringLiteral("USSD %1 answered: \"%2\"").arg(*code, answer));
+    if (!m_settings.ussdPresentation)
+        return AtResponse::ok();
+    // Text in the GSM alphabet goes in the terminal's character set, other text as UCS2 in hex.
+    const bool gsm = GsmAlphabet::fromString(answer).has_value();
+    const CharacterSet set = gsm ? m_equipment.characterSet : CharacterSet(CharacterSet::Ucs2);
+    emit unsolicited({"+CUSD: 0,\"" + set.encode(answer) + "\"," +
+                      QByteArray::number(gsm ? UssdGsm7Bit : UssdUcs2)});
+    return AtResponse::ok();
 }

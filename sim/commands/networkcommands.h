@@ -4,11 +4,15 @@
 #pragma once
 
 #include "commandtable.h"
+#include "networkstate.h"
 
 #include <QByteArrayList>
+#include <QHash>
 #include <QObject>
+#include <QString>
 
 struct EquipmentSettings;
+class SimCommands;
 
 // What the network commands set.
 struct NetworkSettings {
@@ -18,35 +22,66 @@ struct NetworkSettings {
     int registrationReporting = 0;
     int gprsRegistrationReporting = 0;
     bool callingLineIdentity = false; // +CLIP
+    bool ussdPresentation = false;    // +CUSD: whether the network's answers are shown
 };
 
-// The network commands of 3GPP TS 27.007 against one fictional operator, which the modem is
-// registered with while it has full functionality (+CFUN=1). In minimum functionality or with
-// its radio off it is deregistered, and says so with the unsolicited codes asked for.
+// The network commands of 3GPP TS 27.007 against a fictional operator, at home or, roaming, a
+// second one. The modem is registered while it has full functionality (+CFUN=1), its SIM is
+// ready and the network lets it; otherwise it is not, and says so with the unsolicited codes
+// asked for.
 class NetworkCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit NetworkCommands(const EquipmentSettings &equipment, QObject *parent = nullptr);
+    NetworkCommands(const EquipmentSettings &equipment, const SimCommands &sim,
+                    QObject *parent = nullptr);
 
     void addTo(CommandTable &table);
     void restoreDefaults() { m_settings = {}; }
+    // The modem started again, at full functionality and attached, with its settings reset.
+    void restart();
+    // Switched off, it leaves the network.
+    void powerOff() { changeService(0, m_attachWanted); }
 
-    bool isRegistered() const { return m_functionality == 1; }
+    // What the network lets the modem do, and the signal strength +CSQ shows while there is one.
+    void setState(NetworkState state);
+    void setSignal(int quality);
+    // What the network answers a USSD code with.
+    void setUssdAnswer(const QString &code, const QString &text);
+    // Tells of a change of registration, such as the SIM becoming ready, with the unsolicited
+    // codes asked for.
+    void refresh();
+
+    bool isRegistered() const;
 
 signals:
     void unsolicited(const QByteArrayList &lines);
+    void noted(const QString &event);
+    // The modem has just registered, at home or roaming.
+    void registered();
 
 private:
+    // +CREG's and +CGREG's <stat>.
+    int registrationStatus() const;
+    int gprsStatus() const;
     bool isAttached() const { return isRegistered() && m_attachWanted; }
-    QByteArray registration(const QByteArray &name, int reporting, bool registered,
+    QByteArray registration(const QByteArray &name, int reporting, int status,
                             bool unsolicited) const;
     void changeService(int functionality, bool attachWanted);
     QByteArray operatorName(int format) const;
+    AtResponse ussd(const AtCommand &command);
 
     const EquipmentSettings &m_equipment;
+    const SimCommands &m_sim;
     NetworkSettings m_settings;
     // The modem's state, not its settings: ATZ leaves them.
     int m_functionality = 1;
     bool m_attachWanted = true;
+    NetworkState m_state = NetworkState::Home;
+    // About -71 dBm.
+    int m_signal = 21;
+    // The statuses last told, so that only changes are.
+    int m_toldRegistration = 1;
+    int m_toldGprs = 1;
+    QHash<QString, QString> m_ussdAnswers;
 };

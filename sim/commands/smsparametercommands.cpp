@@ -10,6 +10,20 @@ namespace {
 
 using Handler = CommandTable::Handler;
 
+// A list such as "0,1,5,320-478,922" of values up to maximum (TS 27.005 3.3.4); empty is none.
+bool isValueList(const QByteArray &list, int maximum) {
+    if (list.isEmpty())
+        return true;
+    for (const QByteArray &item : list.split(',')) {
+        const QList<QByteArray> bounds = item.split('-');
+        const auto first = AtParameter::required(bounds.value(0), 0, maximum);
+        const auto last = AtParameter::required(bounds.value(bounds.size() - 1), 0, maximum);
+        if (bounds.size() > 2 || !first || !last || *first > *last)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 SmsParameterCommands::SmsParameterCommands(const EquipmentSettings &equipment)
@@ -24,13 +38,12 @@ void SmsParameterCommands::restoreDefaults() {
 
 void SmsParameterCommands::addTo(CommandTable &table) {
     SmsParameters &p = m_parameters;
-    // Phase 2 service only: no acknowledgement of routed messages, so no +CNMA.
-    const Handler selectService = [](const AtCommand &command) {
-        const auto service = AtParameter::number(command.value, 0, 1);
+    // Either service takes messages to and from the terminal and cell broadcasts.
+    const Handler selectService = [this](const AtCommand &command) {
+        const auto service = AtParameter::required(command.value, 0, 1);
         if (!service)
             return AtResponse::error();
-        if (*service != 0)
-            return AtResponse::cmsError(CmsError::OperationNotSupported);
+        m_parameters.service = *service;
         return AtResponse::text("+CSMS: 1,1,1");
     };
     const auto readFlag = [](const QByteArray &name, const bool &setting) -> Handler {
@@ -86,9 +99,35 @@ void SmsParameterCommands::addTo(CommandTable &table) {
                                 QByteArray::number(p.dataCodingScheme));
     };
 
-    table.add("+CSMS", {.test = CommandTable::answer("+CSMS: (0)"),
-                        .read = CommandTable::answer("+CSMS: 0,1,1,1"),
-                        .set = selectService});
+    // +CSCB=[<mode>[,<mids>[,<dcss>]]]
+    const Handler selectBroadcasts = [this](const AtCommand &command) {
+        const QList<QByteArray> arguments = command.arguments();
+        SmsParameters &p = m_parameters;
+        const auto mode = AtParameter::number(arguments.value(0), 0, 1);
+        const auto identifiers = AtParameter::string(arguments.value(1));
+        const auto codings = AtParameter::string(arguments.value(2));
+        if (arguments.size() > 3 || !mode || !identifiers || !codings ||
+            !isValueList(*identifiers, 65535) || !isValueList(*codings, 255))
+            return AtResponse::error();
+        p.broadcastMode = *mode;
+        p.broadcastIdentifiers = *identifiers;
+        p.broadcastCodings = *codings;
+        return AtResponse::ok();
+    };
+    const Handler readBroadcasts = [this](const AtCommand &) {
+        const SmsParameters &p = m_parameters;
+        return AtResponse::text("+CSCB: " + QByteArray::number(p.broadcastMode) + ",\"" +
+                                p.broadcastIdentifiers + "\",\"" + p.broadcastCodings + '"');
+    };
+
+    table.add("+CSMS",
+              {.test = CommandTable::answer("+CSMS: (0,1)"),
+               .read =
+                   [this](const AtCommand &) {
+                       return AtResponse::text(
+                           "+CSMS: " + QByteArray::number(m_parameters.service) + ",1,1,1");
+                   },
+               .set = selectService});
     table.add("+CMGF", {.test = CommandTable::answer("+CMGF: (0,1)"),
                         .read = readFlag("+CMGF", p.textMode),
                         .set = CommandTable::flag(p.textMode)});
@@ -97,6 +136,9 @@ void SmsParameterCommands::addTo(CommandTable &table) {
     table.add(
         "+CSMP",
         {.test = CommandTable::exists(), .read = readTextParameters, .set = setTextParameters});
+    table.add("+CSCB", {.test = CommandTable::answer("+CSCB: (0,1)"),
+                        .read = readBroadcasts,
+                        .set = selectBroadcasts});
     table.add("+CSDH", {.test = CommandTable::answer("+CSDH: (0,1)"),
                         .read = readFlag("+CSDH", p.showHeaders),
                         .set = CommandTable::flag(p.showHeaders)});

@@ -13,6 +13,9 @@ struct EquipmentSettings;
 
 // What the message service's settings commands set.
 struct SmsParameters {
+    // +CSMS: phase 2 (0), or phase 2+ (1), in which the terminal acknowledges with +CNMA what
+    // is routed to it.
+    int service = 0;
     bool textMode = false; // +CMGF
     // +CSCA: kept on the SIM, so that ATZ leaves it.
     QString serviceCentre = QString::fromLatin1(ModemIdentity::ServiceCentre);
@@ -24,6 +27,11 @@ struct SmsParameters {
     int protocolIdentifier = 0;
     int dataCodingScheme = 0;
     bool showHeaders = false; // +CSDH
+    // +CSCB: the cell broadcast message identifiers and coding schemes accepted (mode 0) or
+    // refused (1); none arrive, as the network broadcasts none.
+    int broadcastMode = 0;
+    QByteArray broadcastIdentifiers;
+    QByteArray broadcastCodings;
 };
 
 // The settings commands of 3GPP TS 27.005: the service, message format, service centre and the

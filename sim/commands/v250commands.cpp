@@ -47,6 +47,20 @@ void V250Commands::addTo(CommandTable &table) {
         return AtResponse::text(ModemIdentity::Identification);
     };
 
+    // +IFC=[<DCE_by_DTE>[,<DTE_by_DCE>]] (V.250 6.2.12): none (0), DC1/DC3 (1, and 3 passing them
+    // on), or the circuits (2).
+    const Handler setFlowControl = [&s](const AtCommand &command) {
+        const QList<QByteArray> arguments = command.arguments();
+        const auto byTerminal =
+            AtParameter::number(arguments.value(0), 0, 3, s.flowControlByTerminal);
+        const auto byModem = AtParameter::number(arguments.value(1), 0, 2, s.flowControlByModem);
+        if (arguments.size() > 2 || !byTerminal || !byModem)
+            return AtResponse::error();
+        s.flowControlByTerminal = *byTerminal;
+        s.flowControlByModem = *byModem;
+        return AtResponse::ok();
+    };
+
     table.add("E", {.action = CommandTable::flag(s.echo)});
     table.add("Q", {.action = CommandTable::flag(s.quiet)});
     table.add("V", {.action = CommandTable::flag(s.verbose)});
@@ -73,6 +87,14 @@ void V250Commands::addTo(CommandTable &table) {
                        .action = CommandTable::answer(ModemIdentity::Revision)});
     table.add("+GSN", {.test = CommandTable::exists(),
                        .action = CommandTable::answer(ModemIdentity::SerialNumber)});
+    table.add("+IFC", {.test = CommandTable::answer("+IFC: (0-3),(0-2)"),
+                       .read =
+                           [&s](const AtCommand &) {
+                               return AtResponse::text(
+                                   "+IFC: " + QByteArray::number(s.flowControlByTerminal) + ',' +
+                                   QByteArray::number(s.flowControlByModem));
+                           },
+                       .set = setFlowControl});
     // The modem takes the GSM commands of 3GPP TS 27.007.
     table.add("+GCAP",
               {.test = CommandTable::exists(), .action = CommandTable::answer("+GCAP: +CGSM")});

@@ -21,6 +21,10 @@ struct V250Settings {
     int responseEnd = '\n';  // S4
     int backspace = '\b';    // S5
     int connectionWait = 60; // S7, in seconds
+    // +IFC: local flow control, of the modem by the terminal and of the terminal by the modem;
+    // 2 is RTS and CTS. A pseudo-terminal has no lines to pace, so it is only kept.
+    int flowControlByTerminal = 2;
+    int flowControlByModem = 2;
 };
 
 // The basic commands and identification of ITU-T V.250.

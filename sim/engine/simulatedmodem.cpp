@@ -3,6 +3,7 @@
 
 #include "simulatedmodem.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -15,60 +16,117 @@ constexpr qsizetype MaxBody = 1024;
 // A minute lets a person type a message line by line, and frees the modem soon enough from a
 // program that stopped halfway.
 constexpr std::chrono::seconds PromptTimeout{60};
+// What a terminal may send ahead while a slow answer is awaited: a modem's input buffer, past
+// which bytes are lost.
+constexpr qsizetype MaxWaitingInput = 4096;
 
 } // namespace
 
 SimulatedModem::SimulatedModem(QObject *parent)
     : QObject(parent)
     , m_v250([this] { restoreDefaults(); })
-    , m_network(m_equipment.settings())
+    , m_network(m_equipment.settings(), m_sim)
     , m_smsParameters(m_equipment.settings())
     , m_messages(m_equipment.settings(), m_smsParameters.parameters(), m_network) {
     m_v250.addTo(m_commands);
     m_equipment.addTo(m_commands);
+    m_sim.addTo(m_commands);
     m_network.addTo(m_commands);
     m_smsParameters.addTo(m_commands);
     m_messages.addTo(m_commands);
+    // What needs the SIM to be ready: what is kept on it, and the services it opens.
+    m_commands.guard({"+CIMI", "+CNUM", "+CPBS", "+CLCK", "+CPWD", "+CUSD"},
+                     m_sim.equipmentGuard());
+    m_commands.guard({"+CSCA", "+CPMS", "+CMGS", "+CMSS", "+CMGW", "+CMGL", "+CMGR", "+CMGD"},
+                     m_sim.messageGuard());
 
-    const auto hold = [this](const QByteArrayList &lines) { m_heldUnsolicited.append(lines); };
-    connect(&m_network, &NetworkCommands::unsolicited, this, hold);
-    connect(&m_messages, &MessageCommands::unsolicited, this, hold);
+    connect(&m_network, &NetworkCommands::unsolicited, this, &SimulatedModem::hold);
+    connect(&m_messages, &MessageCommands::unsolicited, this, &SimulatedModem::hold);
     connect(&m_messages, &MessageCommands::messageAccepted, this, &SimulatedModem::messageAccepted);
     connect(&m_messages, &MessageCommands::noted, this, &SimulatedModem::noted);
+    connect(&m_network, &NetworkCommands::noted, this, &SimulatedModem::noted);
+    connect(&m_sim, &SimCommands::noted, this, &SimulatedModem::noted);
+    // A ready SIM lets the modem register, and opens the message service.
+    connect(&m_sim, &SimCommands::readinessChanged, this, [this] {
+        m_network.refresh();
+        if (m_sim.isReady())
+            hold({"SMS Ready"});
+    });
+    // What waited in the network for the modem comes once it is registered.
+    connect(&m_network, &NetworkCommands::registered, &m_messages,
+            &MessageCommands::deliverWaiting);
 
     m_promptTimer.setSingleShot(true);
     m_promptTimer.setInterval(PromptTimeout);
     connect(&m_promptTimer, &QTimer::timeout, this, &SimulatedModem::promptTimedOut);
+    m_answerTimer.setSingleShot(true);
+    connect(&m_answerTimer, &QTimer::timeout, this, [this] {
+        transmitPending();
+        takeInput();
+    });
+    m_restartTimer.setSingleShot(true);
+    connect(&m_restartTimer, &QTimer::timeout, this, &SimulatedModem::startUp);
 }
 
 void SimulatedModem::receive(const QByteArray &bytes) {
-    for (const char byte : bytes) {
-        if (m_state == State::Command)
-            receiveCommandByte(byte);
-        else
-            receiveBodyByte(byte);
+    // Switched off, it hears nothing.
+    if (m_state == State::Off)
+        return;
+    if (m_answerTimer.isActive()) {
+        m_waitingInput +=
+            bytes.left(std::max<qsizetype>(0, MaxWaitingInput - m_waitingInput.size()));
+        return;
     }
-    transmitPending();
+    m_waitingInput += bytes;
+    takeInput();
 }
 
 void SimulatedModem::terminalClosed() {
-    if (m_v250.settings().dtrMode == 0)
+    if (m_v250.settings().dtrMode == 0 || m_state == State::Off)
         return;
     const QString dropped = m_state != State::Command
                                 ? QStringLiteral(", dropping the message body it was typing")
                             : m_inLine ? QStringLiteral(", dropping the command line it was typing")
                                        : QString();
     emit noted(QStringLiteral("the terminal closed the line") + dropped);
+    dropSession();
     m_state = State::Command;
-    m_promptTimer.stop();
-    m_takeBody = nullptr;
-    m_inLine = false;
-    m_previous = 0;
-    m_line.clear();
-    m_body.clear();
-    // Nobody is there to read it.
-    m_output.clear();
-    m_heldUnsolicited.clear();
+}
+
+void SimulatedModem::setAnswerDelay(std::chrono::milliseconds delay) {
+    m_answerTimer.setInterval(delay);
+    emit noted(delay.count() == 0 ? QStringLiteral("answers come at once")
+                                  : QStringLiteral("every answer waits %1 ms").arg(delay.count()));
+}
+
+void SimulatedModem::restart(std::chrono::milliseconds quiet) {
+    emit noted(QStringLiteral("restarting: quiet for %1 ms").arg(quiet.count()));
+    // Switched off it leaves the network, and what it had is gone.
+    m_network.powerOff();
+    dropSession();
+    m_state = State::Off;
+    m_restartTimer.start(quiet);
+}
+
+void SimulatedModem::lockSim(const QString &pin) {
+    m_sim.lock(pin);
+    transmitPending();
+}
+
+void SimulatedModem::setNetworkState(NetworkState state) {
+    m_network.setState(state);
+    transmitPending();
+}
+
+bool SimulatedModem::decideReport(int reference, int status) {
+    const bool decided = m_messages.decideReport(reference, status);
+    transmitPending();
+    return decided;
+}
+
+void SimulatedModem::setStorageFull(bool full) {
+    m_messages.setStorageFull(full);
+    transmitPending();
 }
 
 bool SimulatedModem::deliver(const QString &originator, const QString &text,
@@ -76,6 +134,59 @@ bool SimulatedModem::deliver(const QString &originator, const QString &text,
     const bool delivered = m_messages.receiveText(originator, text, sent);
     transmitPending();
     return delivered;
+}
+
+void SimulatedModem::takeInput() {
+    qsizetype taken = 0;
+    while (taken < m_waitingInput.size() && !m_answerTimer.isActive() && m_state != State::Off) {
+        const char byte = m_waitingInput.at(taken++);
+        if (m_state == State::Command)
+            receiveCommandByte(byte);
+        else
+            receiveBodyByte(byte);
+    }
+    m_waitingInput.remove(0, taken);
+    transmitPending();
+}
+
+void SimulatedModem::dropSession() {
+    m_promptTimer.stop();
+    m_answerTimer.stop();
+    m_takeBody = nullptr;
+    m_inLine = false;
+    m_previous = 0;
+    m_line.clear();
+    m_body.clear();
+    m_waitingInput.clear();
+    // Nobody is there to read it.
+    m_output.clear();
+    m_heldUnsolicited.clear();
+}
+
+// The start-up codes: that it takes commands, the state of the SIM as +CPIN? gives it, and,
+// once the SIM is ready, that messages can be sent and received.
+void SimulatedModem::startUp() {
+    m_state = State::Command;
+    restoreDefaults();
+    m_sim.restart();
+    m_network.restart();
+    QByteArrayList codes{"RDY", "+CPIN: " + m_sim.code()};
+    if (m_sim.isReady())
+        codes.append("SMS Ready");
+    emit noted(QStringLiteral("started again: ") + QString::fromLatin1(codes.join(", ")));
+    for (const QByteArray &code : std::as_const(codes))
+        inform({code});
+    transmitPending();
+}
+
+// A slow modem sends the echo at once, and the answer once the delay is over; meanwhile what
+// the terminal sends waits.
+void SimulatedModem::beginAnswer() {
+    if (m_answerTimer.interval() <= 0)
+        return;
+    if (!m_output.isEmpty())
+        emit transmit(std::exchange(m_output, {}));
+    m_answerTimer.start();
 }
 
 void SimulatedModem::receiveCommandByte(char byte) {
@@ -109,12 +220,14 @@ void SimulatedModem::receiveBodyByte(char byte) {
     case CtrlZ:
         emit commandReceived(m_body + byte);
         endBody();
+        beginAnswer();
         finish(m_takeBody(m_body));
         return;
     case Escape:
         // The message is dropped, but the command still ends with a final result code.
         emit commandReceived(m_body + byte);
         endBody();
+        beginAnswer();
         finish(AtResponse::ok());
         return;
     case '\r':
@@ -139,6 +252,7 @@ void SimulatedModem::receiveBodyByte(char byte) {
 
 void SimulatedModem::executeLine(const QByteArray &line) {
     emit commandReceived(line);
+    beginAnswer();
     const auto commands = AtCommand::parseLine(line.mid(2));
     if (line.size() > MaxLine || !commands) {
         finish(AtResponse::error());
@@ -208,6 +322,13 @@ void SimulatedModem::promptTimedOut() {
     transmitPending();
 }
 
+// An unsolicited code goes out once no command is in progress: at the end of this one, or now
+// if it came from the network or a timer.
+void SimulatedModem::hold(const QByteArrayList &lines) {
+    m_heldUnsolicited.append(lines);
+    QMetaObject::invokeMethod(this, &SimulatedModem::transmitPending, Qt::QueuedConnection);
+}
+
 // Information text, and unsolicited codes alike: V1 frames each with S3 S4 before and after,
 // V0 only after (V.250 5.7.1). The lines of one text share the framing.
 void SimulatedModem::inform(const QByteArrayList &lines) {
@@ -246,6 +367,8 @@ QByteArray SimulatedModem::lineBreak() const {
 }
 
 void SimulatedModem::transmitPending() {
+    if (m_answerTimer.isActive())
+        return;
     if (!isBusy()) {
         // Unsolicited codes are result codes, which Q1 suppresses.
         for (const QByteArrayList &lines : std::exchange(m_heldUnsolicited, {})) {

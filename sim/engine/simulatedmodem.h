@@ -8,6 +8,7 @@
 #include "equipmentcommands.h"
 #include "messagecommands.h"
 #include "networkcommands.h"
+#include "simcommands.h"
 #include "smsparametercommands.h"
 #include "v250commands.h"
 
@@ -48,6 +49,46 @@ public:
 
     QList<AcceptedMessage> acceptedMessages() const { return m_messages.acceptedMessages(); }
 
+    // The SIM asks for this PIN from now on, as after a restart; an empty one turns it off.
+    void lockSim(const QString &pin);
+    // The PUK that unblocks the SIM after three wrong PINs; 12345678 unless set.
+    void setPuk(const QString &puk) { m_sim.setPuk(puk); }
+    // What the network lets the modem do; it starts registered at home.
+    void setNetworkState(NetworkState state);
+    // +CSQ's <rssi> while there is a network, 0 to 31; 21 unless set.
+    void setSignal(int quality) { m_network.setSignal(quality); }
+    // What the network answers a USSD code with.
+    void setUssdAnswer(const QString &code, const QString &text) {
+        m_network.setUssdAnswer(code, text);
+    }
+    // How long after a message that asked for one its status report comes, saying delivered;
+    // with none, only when decided. A second unless set.
+    void setReportDelay(std::optional<std::chrono::milliseconds> delay) {
+        m_messages.setReportDelay(delay);
+    }
+    // The oldest status report waiting on message reference comes now with the TP-Status, 0
+    // for delivered; false when none waits.
+    bool decideReport(int reference, int status);
+    // The next count sends fail with +CMS ERROR: cause; a count of 0 ends that.
+    void rejectSends(int cause, int count) { m_messages.rejectSends(cause, count); }
+    // Full, the message storages take no more than they hold now, and what arrives waits in the
+    // network until there is room.
+    void setStorageFull(bool full);
+    // How long a message routed to the terminal under +CSMS=1 waits for +CNMA before routing
+    // stops; 15 s unless set.
+    void setAcknowledgementTimeout(std::chrono::milliseconds timeout) {
+        m_messages.setAcknowledgementTimeout(timeout);
+    }
+
+    // Every answer waits this long first, as a slow modem's does, while what the terminal sends
+    // meanwhile waits its turn; 0, the default, for none.
+    void setAnswerDelay(std::chrono::milliseconds delay);
+
+    // The modem drops what it was doing and takes nothing for the quiet time, then starts again
+    // with its settings reset, and says so with its start-up codes: "RDY", the SIM's state as
+    // +CPIN? gives it, and "SMS Ready" once the SIM is ready.
+    void restart(std::chrono::milliseconds quiet);
+
     // How long a prompt waits for the next byte of a message body before the command fails with
     // +CMS ERROR: 500; a minute unless set.
     void setPromptTimeout(std::chrono::milliseconds timeout) { m_promptTimer.setInterval(timeout); }
@@ -66,8 +107,13 @@ signals:
     void noted(const QString &event);
 
 private:
-    enum class State { Command, PduBody, TextBody };
+    enum class State { Command, PduBody, TextBody, Off };
 
+    // Takes what the terminal sent, as far as no answer is being waited for.
+    void takeInput();
+    void dropSession();
+    void startUp();
+    void beginAnswer();
     void receiveCommandByte(char byte);
     void receiveBodyByte(char byte);
     // The line starts with the "AT" as typed.
@@ -76,18 +122,22 @@ private:
     void endBody();
     void promptTimedOut();
 
+    void hold(const QByteArrayList &lines);
     void inform(const QByteArrayList &lines);
     void resultCode(const QByteArray &verbose, int numeric = -1);
     void prompt();
     // S3 S4, by default CR LF.
     QByteArray lineBreak() const;
-    bool isBusy() const { return m_inLine || m_state != State::Command; }
+    bool isBusy() const {
+        return m_inLine || m_state != State::Command || m_answerTimer.isActive();
+    }
     // Sends what is waiting: answers, and unsolicited codes once no command is in progress.
     void transmitPending();
     void restoreDefaults();
 
     V250Commands m_v250;
     EquipmentCommands m_equipment;
+    SimCommands m_sim;
     NetworkCommands m_network;
     SmsParameterCommands m_smsParameters;
     MessageCommands m_messages;
@@ -102,4 +152,9 @@ private:
     QByteArray m_body;
     std::function<AtResponse(const QByteArray &)> m_takeBody;
     QTimer m_promptTimer;
+    // Bytes from the terminal not taken yet, while an answer waits.
+    QByteArray m_waitingInput;
+    // Runs while a slow answer is awaited; its interval is the delay.
+    QTimer m_answerTimer;
+    QTimer m_restartTimer;
 };

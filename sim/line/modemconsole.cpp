@@ -3,10 +3,6 @@
 
 #include "modemconsole.h"
 
-#include "atcommand.h"
-#include "simulatedmodem.h"
-
-#include <QRegularExpression>
 #include <QSocketNotifier>
 
 #ifdef Q_OS_UNIX
@@ -23,7 +19,10 @@ constexpr qsizetype MaxLine = 64 * 1024;
 
 ModemConsole::ModemConsole(SimulatedModem *modem, QObject *parent)
     : QObject(parent)
-    , m_modem(modem) {}
+    , m_player(modem) {
+    connect(&m_player, &ControlPlayer::told, this,
+            [](const QString &text) { qWarning("%s", qPrintable(text.trimmed())); });
+}
 
 bool ModemConsole::start() {
 #ifdef Q_OS_UNIX
@@ -46,20 +45,6 @@ bool ModemConsole::start() {
 #endif
 }
 
-bool ModemConsole::execute(const QString &line) {
-    static const QRegularExpression Message(QStringLiteral("^sms\\s+(\\S+)\\s?(.*)$"));
-    const QRegularExpressionMatch match = Message.match(line);
-    if (!match.hasMatch() || !AtParameter::isDialString(match.captured(1))) {
-        qWarning("not a command: \"%s\"; try: sms +447700900456 Hello there", qPrintable(line));
-        return false;
-    }
-    if (!m_modem->deliver(match.captured(1), match.captured(2))) {
-        qWarning("too long for a message in 255 parts");
-        return false;
-    }
-    return true;
-}
-
 void ModemConsole::readInput() {
 #ifdef Q_OS_UNIX
     char buffer[4096];
@@ -79,8 +64,7 @@ void ModemConsole::readInput() {
         m_pending.remove(0, end + 1);
         if (line.endsWith('\r'))
             line.chop(1);
-        if (!line.trimmed().isEmpty())
-            execute(QString::fromUtf8(line));
+        m_player.play(QString::fromUtf8(line));
     }
     if (m_pending.size() > MaxLine)
         m_pending.clear();

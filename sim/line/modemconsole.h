@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "controlplayer.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -10,9 +12,11 @@
 class QSocketNotifier;
 class SimulatedModem;
 
-// Takes lines from standard input that play the network to a simulated modem:
+// Takes lines of the control language from standard input, which play the network, the SIM
+// and the modem's faults to a simulated modem, such as
 //   sms NUMBER TEXT   a message from NUMBER arrives, in parts if it is long
-// Standard input is read as UTF-8, so the text may be in any script.
+// and tells on standard error why a line did nothing. Standard input is read as UTF-8, so the
+// text may be in any script.
 class ModemConsole : public QObject {
     Q_OBJECT
 
@@ -26,13 +30,10 @@ public:
     bool start();
     QString errorString() const { return m_error; }
 
-    // One line, as if it had been read; false for a line that is not a command.
-    bool execute(const QString &line);
-
 private:
     void readInput();
 
-    SimulatedModem *m_modem;
+    ControlPlayer m_player;
     QSocketNotifier *m_notifier = nullptr;
     QByteArray m_pending;
     QString m_error;

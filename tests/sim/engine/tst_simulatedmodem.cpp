@@ -3,8 +3,12 @@
 
 #include "simulatedmodem.h"
 
+#include <QHash>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -12,22 +16,49 @@ const QByteArray TestPdu = "0001000C9144770009103200000DED37B9DC8687C9207A794E07
 
 // Pieces of input that stand for something other than bytes from the terminal.
 const QByteArray Incoming = "<message arrives>";
-const QByteArray IncomingUnicode = "<Unicode message arrives>";
 const QByteArray Closed = "<terminal closes the line>";
+const QHash<QByteArray, std::function<void(SimulatedModem &)>> Events = {
+    {Incoming,
+     [](SimulatedModem &modem) {
+         modem.deliver(QStringLiteral("+447700900456"), QStringLiteral("Hello"),
+                       QDateTime(QDate(2026, 12, 8), QTime(15, 30), Qt::OffsetFromUTC, 3600));
+     }},
+    {"<Unicode message arrives>",
+     [](SimulatedModem &modem) {
+         modem.deliver(QStringLiteral("+447700900456"), QStringLiteral("Привет"),
+                       QDateTime(QDate(2026, 12, 8), QTime(15, 30), Qt::OffsetFromUTC, 3600));
+     }},
+    {Closed, [](SimulatedModem &modem) { modem.terminalClosed(); }},
+    {"<PIN 1234>", [](SimulatedModem &modem) { modem.lockSim(QStringLiteral("1234")); }},
+    {"<network off>", [](SimulatedModem &modem) { modem.setNetworkState(NetworkState::Off); }},
+    {"<network roaming>",
+     [](SimulatedModem &modem) { modem.setNetworkState(NetworkState::Roaming); }},
+    {"<network denied>",
+     [](SimulatedModem &modem) { modem.setNetworkState(NetworkState::Denied); }},
+    {"<network searching>",
+     [](SimulatedModem &modem) { modem.setNetworkState(NetworkState::Searching); }},
+    {"<signal 5>", [](SimulatedModem &modem) { modem.setSignal(5); }},
+    {"<reports by hand>", [](SimulatedModem &modem) { modem.setReportDelay(std::nullopt); }},
+    {"<report 1 delivered>", [](SimulatedModem &modem) { modem.decideReport(1, 0); }},
+    {"<report 1 failed 65>", [](SimulatedModem &modem) { modem.decideReport(1, 65); }},
+    {"<reject 38>", [](SimulatedModem &modem) { modem.rejectSends(38, 1); }},
+    {"<storage full>", [](SimulatedModem &modem) { modem.setStorageFull(true); }},
+    {"<storage free>", [](SimulatedModem &modem) { modem.setStorageFull(false); }},
+    {"<USSD *100# answers in Cyrillic>",
+     [](SimulatedModem &modem) {
+         modem.setUssdAnswer(QStringLiteral("*100#"), QStringLiteral("Баланс 5"));
+     }},
+};
 
-// Everything the modem sends back for the given pieces of input.
+// Everything the modem sends back while it takes the given pieces of input.
 QByteArray answer(SimulatedModem &modem, const QByteArrayList &pieces) {
-    const QDateTime sent(QDate(2026, 12, 8), QTime(15, 30), Qt::OffsetFromUTC, 3600);
     QByteArray output;
-    QObject::connect(&modem, &SimulatedModem::transmit,
+    const QObject listening;
+    QObject::connect(&modem, &SimulatedModem::transmit, &listening,
                      [&output](const QByteArray &bytes) { output += bytes; });
     for (const QByteArray &piece : pieces) {
-        if (piece == Incoming)
-            modem.deliver(QStringLiteral("+447700900456"), QStringLiteral("Hello"), sent);
-        else if (piece == IncomingUnicode)
-            modem.deliver(QStringLiteral("+447700900456"), QStringLiteral("Привет"), sent);
-        else if (piece == Closed)
-            modem.terminalClosed();
+        if (const auto event = Events.constFind(piece); event != Events.constEnd())
+            (*event)(modem);
         else
             modem.receive(piece);
     }
@@ -42,6 +73,13 @@ class TestSimulatedModem : public QObject {
 private slots:
     void answers_data();
     void answers();
+    void playsTheSimAndTheNetwork_data();
+    void playsTheSimAndTheNetwork();
+    void reportsAndRefuses_data();
+    void reportsAndRefuses();
+    void stopsRoutingWithoutAcknowledgement();
+    void answersLate();
+    void restarts();
     void sendsPdu_data();
     void sendsPdu();
     void sendsText_data();
@@ -189,7 +227,16 @@ void TestSimulatedModem::answers_data() {
     // 3GPP TS 27.005
     QTest::newRow("+CSMS=0") << quiet("AT+CSMS=0;+CSMS?\r")
                              << ok + "\r\n+CSMS: 1,1,1\r\n\r\n+CSMS: 0,1,1,1\r\n\r\nOK\r\n";
-    QTest::newRow("+CSMS=1") << quiet("AT+CSMS=1\r") << ok + "\r\n+CMS ERROR: 303\r\n";
+    QTest::newRow("+CSMS=1") << quiet("AT+CSMS=1;+CSMS?\r")
+                             << ok + "\r\n+CSMS: 1,1,1\r\n\r\n+CSMS: 1,1,1,1\r\n\r\nOK\r\n";
+    QTest::newRow("+IFC, as gateways set it")
+        << quiet("AT+IFC=2,2;+IFC=0;+IFC?;+IFC=?\r")
+        << ok + "\r\n+IFC: 0,2\r\n\r\n+IFC: (0-3),(0-2)\r\n\r\nOK\r\n";
+    QTest::newRow("+CSCB") << quiet("AT+CSCB=0,\"1,5,320-478\",\"0-3\";+CSCB?;+CSCB=?\r")
+                           << ok + "\r\n+CSCB: 0,\"1,5,320-478\",\"0-3\"\r\n"
+                                   "\r\n+CSCB: (0,1)\r\n\r\nOK\r\n";
+    QTest::newRow("+CMMS") << quiet("AT+CMMS=2;+CMMS?;+CMMS=?\r")
+                           << ok + "\r\n+CMMS: 2\r\n\r\n+CMMS: (0-2)\r\n\r\nOK\r\n";
     QTest::newRow("+CSMP") << quiet("AT+CSMP?;+CSMP=17,11,0,8;+CSMP?\r")
                            << ok + "\r\n+CSMP: 17,167,0,0\r\n\r\n+CSMP: 17,11,0,8\r\n\r\nOK\r\n";
     QTest::newRow("+CSMP of an SMS-DELIVER")
@@ -217,6 +264,10 @@ void TestSimulatedModem::answers_data() {
     QTest::newRow("unknown basic command") << quiet("ATD123;\r") << error;
     QTest::newRow("ATE2") << quiet("ATE2\r") << error;
     QTest::newRow("+CMGF=2") << quiet("AT+CMGF=2\r") << error;
+    QTest::newRow("+IFC=4") << quiet("AT+IFC=4\r") << error;
+    QTest::newRow("+CNMA=0 in text mode") << quiet("AT+CMGF=1;+CNMA=0\r") << error;
+    QTest::newRow("+CSCB, a range backwards") << quiet("AT+CSCB=0,\"5-1\"\r") << error;
+    QTest::newRow("+CSCB, a coding scheme past 255") << quiet("AT+CSCB=0,,\"256\"\r") << error;
     QTest::newRow("+CMGF=-1") << quiet("AT+CMGF=-1\r") << error;
     QTest::newRow("+CMEE=3") << quiet("AT+CMEE=3\r") << error;
     QTest::newRow("+CSCS unknown") << quiet("AT+CSCS=\"LATIN9\"\r") << error;
@@ -238,6 +289,179 @@ void TestSimulatedModem::answers() {
     SimulatedModem modem;
     QTEST(answer(modem, input), "output");
     QVERIFY(modem.acceptedMessages().isEmpty());
+}
+
+void TestSimulatedModem::playsTheSimAndTheNetwork_data() {
+    QTest::addColumn<QByteArrayList>("input");
+    QTest::addColumn<QByteArray>("output");
+
+    const QByteArray ok = "ATE0+CMEE=1\r\r\nOK\r\n";
+    const auto after = [](std::initializer_list<QByteArray> events, const QByteArrayList &lines) {
+        return QByteArrayList(events) << "ATE0+CMEE=1\r" << lines;
+    };
+    const QByteArray wrong = "\r\n+CME ERROR: 16\r\n";
+    QTest::newRow("locked: not registered, the SIM's and message commands refused")
+        << after({"<PIN 1234>"},
+                 {"AT+CPIN?;+CREG?\r", "AT+CIMI\r", "AT+CMGL=4\r", "AT+CUSD=1,\"*100#\"\r"})
+        << ok + "\r\n+CPIN: SIM PIN\r\n\r\n+CREG: 0,0\r\n\r\nOK\r\n\r\n+CME ERROR: 11\r\n"
+                "\r\n+CMS ERROR: 311\r\n\r\n+CME ERROR: 11\r\n";
+    QTest::newRow("the PIN opens the SIM, registers, and says the messages are ready")
+        << after({"<PIN 1234>"}, {"AT+CPIN=0000\r", "AT+CREG=1;+CPIN=\"1234\"\r", "AT+CPIN?\r"})
+        << ok + wrong + "\r\nOK\r\n\r\n+CREG: 1\r\n\r\nSMS Ready\r\n\r\n+CPIN: READY\r\n\r\nOK\r\n";
+    const QByteArrayList threeWrong = {"AT+CPIN=1111\r", "AT+CPIN=1111\r", "AT+CPIN=\"1111\"\r"};
+    QTest::newRow("three wrong PINs, a wrong PUK, the PUK and a new PIN")
+        << after({"<PIN 1234>"}, threeWrong + QByteArrayList{"AT+CPIN?;+CPIN=\"1234\"\r",
+                                                             "AT+CPIN=\"1\",\"4321\"\r",
+                                                             "AT+CPIN=\"12345678\",\"4321\"\r",
+                                                             "AT+CLCK=\"SC\",2;+CPWD=\"SC\","
+                                                             "\"4321\",\"5678\"\r"})
+        << ok + wrong + wrong + wrong + "\r\n+CPIN: SIM PUK\r\n\r\n+CME ERROR: 12\r\n" + wrong +
+               "\r\nOK\r\n\r\nSMS Ready\r\n\r\n+CLCK: 1\r\n\r\nOK\r\n";
+    QTest::newRow("ten wrong PUKs block the SIM")
+        << after({"<PIN 1234>"}, threeWrong + QByteArrayList(10, "AT+CPIN=\"1\",\"4321\"\r") +
+                                     QByteArrayList{"AT+CPIN?\r"})
+        << ok + wrong.repeated(13) + "\r\n+CME ERROR: 13\r\n";
+    QTest::newRow("+CLCK and +CPWD take the PIN, the one of a SIM that asks for none")
+        << after({}, {"AT+CPWD=\"SC\",\"0000\",\"1234\"\r", "AT+CLCK=\"SC\",1,\"1111\"\r",
+                      "AT+CLCK=\"SC\",1,\"0000\";+CLCK=\"SC\",2\r"})
+        << ok + "\r\n+CME ERROR: 3\r\n" + wrong + "\r\n+CLCK: 1\r\n\r\nOK\r\n";
+
+    QTest::newRow("roaming, told and read")
+        << after({}, {"AT+CREG=2;+CGREG=1\r", "<network roaming>",
+                      "AT+CREG?;+COPS?;+COPS=3,2;+COPS?\r"})
+        << ok + "\r\nOK\r\n\r\n+CREG: 5,\"1A2B\",\"3C4D\"\r\n\r\n+CGREG: 5\r\n"
+                "\r\n+CREG: 2,5,\"1A2B\",\"3C4D\"\r\n\r\n+COPS: 0,0,\"ModemPad Abroad\",0\r\n"
+                "\r\n+COPS: 0,2,\"00102\",0\r\n\r\nOK\r\n";
+    QTest::newRow("denied, then searching: no service to send with")
+        << after({"<network denied>"},
+                 {"AT+CREG?;+COPS=?\r", "<network searching>", "AT+CGREG?;+CMGS=25\r"})
+        << ok + "\r\n+CREG: 0,3\r\n\r\n+COPS: (3,\"ModemPad Test\",\"ModemPad\",\"00101\",0),,"
+                "(0,3),(0-2)\r\n\r\nOK\r\n\r\n+CGREG: 0,2\r\n\r\n+CMS ERROR: 331\r\n";
+    QTest::newRow("a signal, then no network and no signal")
+        << after({"<signal 5>"},
+                 {"AT+CSQ\r", "<network off>", "AT+CSQ;+COPS=0\r", "AT+CUSD=1,\"*100#\"\r"})
+        << ok + "\r\n+CSQ: 5,99\r\n\r\nOK\r\n\r\n+CSQ: 99,99\r\n\r\n+CME ERROR: 30\r\n"
+                "\r\n+CME ERROR: 30\r\n";
+
+    QTest::newRow("+CUSD, answered after OK when shown")
+        << after({}, {"AT+CUSD=0,\"*100#\"\r", "AT+CUSD=1,\"*100#\",15;+CUSD?;+CUSD=?\r"})
+        << ok + "\r\nOK\r\n\r\n+CUSD: 1\r\n\r\n+CUSD: (0-2)\r\n\r\nOK\r\n"
+                "\r\n+CUSD: 0,\"Code *100# received.\",15\r\n";
+    QTest::newRow("+CUSD, answered in UCS2")
+        << after({"<USSD *100# answers in Cyrillic>"}, {"AT+CUSD=1,\"*100#\"\r"})
+        << ok + "\r\nOK\r\n\r\n+CUSD: 0,\"04110430043B0430043D044100200035\",72\r\n";
+}
+
+void TestSimulatedModem::playsTheSimAndTheNetwork() {
+    QFETCH(QByteArrayList, input);
+
+    SimulatedModem modem;
+    QTEST(answer(modem, input), "output");
+}
+
+void TestSimulatedModem::reportsAndRefuses_data() {
+    QTest::addColumn<QByteArrayList>("input");
+    QTest::addColumn<QByteArray>("output");
+
+    // ModemPad's message with TP-SRR set; its report, the two times left out.
+    const QByteArray asking = "0021" + TestPdu.mid(4) + '\x1A';
+    const QByteArray report = "079144770009000006010C91447700091032<times>";
+    const QByteArray sent = "ATE0\r\r\nOK\r\n\r\n> \r\n+CMGS: 1\r\n\r\nOK\r\n";
+    const QByteArrayList send{"<reports by hand>", "ATE0\r", "AT+CMGS=25\r", asking};
+    QTest::newRow("stored and announced, read in PDU mode")
+        << send + QByteArrayList{"<report 1 delivered>", "AT+CMGR=1\r"}
+        << sent + "\r\n+CDSI: \"SM\",1\r\n\r\n+CMGR: 0,,25\r\n" + report + "00\r\n\r\nOK\r\n";
+    QTest::newRow("stored, read in text mode")
+        << send + QByteArrayList{"<report 1 failed 65>", "AT+CMGF=1;+CMGL=\"ALL\"\r"}
+        << sent + "\r\n+CDSI: \"SM\",1\r\n\r\n+CMGL: 1,\"REC UNREAD\",6,1,\"+447700900123\",145,"
+                  "\"<time>\",\"<time>\",65\r\n\r\nOK\r\n";
+    QTest::newRow("routed with +CDS in PDU mode")
+        << send + QByteArrayList{"AT+CNMI=2,1,0,1\r", "<report 1 delivered>"}
+        << sent + "\r\nOK\r\n\r\n+CDS: 25\r\n" + report + "00\r\n";
+    QTest::newRow("routed with +CDS in text mode, asked for by +CSMP")
+        << QByteArrayList{"<reports by hand>", "ATE0;+CMGF=1;+CSMP=49;+CNMI=2,1,0,1\r",
+                          "AT+CMGS=\"+447700900123\"\r", "Hi\x1A", "<report 1 failed 65>"}
+        << QByteArray(
+               "ATE0;+CMGF=1;+CSMP=49;+CNMI=2,1,0,1\r\r\nOK\r\n\r\n> \r\n+CMGS: 1\r\n\r\nOK\r\n"
+               "\r\n+CDS: 6,1,\"+447700900123\",145,\"<time>\",\"<time>\",65\r\n");
+    QTest::newRow("not passed on with <ds> 0")
+        << send + QByteArrayList{"AT+CNMI=2,1,0,0\r", "<report 1 delivered>", "AT+CPMS?\r"}
+        << sent + "\r\nOK\r\n\r\n+CPMS: \"SM\",0,20,\"SM\",0,20,\"SM\",0,20\r\n\r\nOK\r\n";
+    QTest::newRow("+CNMA under +CSMS=1, with a PDU, then with nothing to acknowledge")
+        << QByteArrayList{"ATE0;+CSMS=1;+CNMI=2,2\r", Incoming, "AT+CNMA=2,2\r", "0000\x1A",
+                          "AT+CNMA\r"}
+        << QByteArray("ATE0;+CSMS=1;+CNMI=2,2\r\r\n+CSMS: 1,1,1\r\n\r\nOK\r\n\r\n+CMT: ,24\r\n"
+                      "0791447700090000040C9144770009406500006221805103004005C8329BFD06\r\n\r\n> "
+                      "\r\nOK\r\n\r\n+CMS ERROR: 340\r\n");
+
+    QTest::newRow("a send refused, the next taken, with no report as it asked for none")
+        << QByteArrayList{"<reject 38>",    "<reports by hand>",   "ATE0\r",
+                          "AT+CMGS=25\r",   TestPdu + '\x1A',      "AT+CMGS=25\r",
+                          TestPdu + '\x1A', "<report 1 delivered>"}
+        << "ATE0\r\r\nOK\r\n\r\n> \r\n+CMS ERROR: 38\r\n" + sent.mid(11);
+    QTest::newRow("full storage: nothing arrives until there is room")
+        << QByteArrayList{"ATE0\r", "<storage full>", Incoming, "AT+CPMS?;+CMGW=25\r",
+                          "<storage free>"}
+        << QByteArray("ATE0\r\r\nOK\r\n\r\n+CPMS: \"SM\",0,0,\"SM\",0,0,\"SM\",0,0\r\n"
+                      "\r\n+CMS ERROR: 322\r\n\r\n+CMTI: \"SM\",1\r\n");
+    QTest::newRow("full storage: a deleted message makes room")
+        << QByteArrayList{"ATE0\r", Incoming, "<storage full>", Incoming, "AT+CMGD=1\r"}
+        << QByteArray("ATE0\r\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\n");
+}
+
+// The times a status report carries are the clock's: shown as <time>, and in a PDU as <times>.
+void TestSimulatedModem::reportsAndRefuses() {
+    QFETCH(QByteArrayList, input);
+
+    static const QRegularExpression Time(R"(\d\d/\d\d/\d\d,\d\d:\d\d:\d\d[+-]\d\d)");
+    static const QRegularExpression Times("(0C91447700091032)[0-9A-F]{28}");
+    SimulatedModem modem;
+    QTEST(QString::fromLatin1(answer(modem, input))
+              .replace(Time, "<time>")
+              .replace(Times, "\\1<times>")
+              .toLatin1(),
+          "output");
+}
+
+void TestSimulatedModem::stopsRoutingWithoutAcknowledgement() {
+    SimulatedModem modem;
+    modem.setAcknowledgementTimeout(std::chrono::milliseconds(1));
+    answer(modem, {"AT+CSMS=1;+CNMI=2,2,0,1\r", Incoming});
+    QTRY_VERIFY(answer(modem, {"AT+CNMI?\r"}).endsWith("\r\n+CNMI: 2,0,0,0,0\r\n\r\nOK\r\n"));
+}
+
+// A slow modem echoes at once, answers late, and takes what follows only then; what arrived
+// meanwhile goes out between the two command lines.
+void TestSimulatedModem::answersLate() {
+    SimulatedModem modem;
+    QByteArray output;
+    connect(&modem, &SimulatedModem::transmit, [&](const QByteArray &bytes) { output += bytes; });
+    modem.setAnswerDelay(std::chrono::milliseconds(30));
+    modem.receive("AT\rATI\r");
+    modem.deliver(QStringLiteral("+447700900456"), QStringLiteral("Hello"));
+    QCOMPARE(output, QByteArray("AT\r"));
+    QTRY_COMPARE(output, QByteArray("AT\r\r\nOK\r\n\r\n+CMTI: \"SM\",1\r\nATI\r\r\nModemPad "
+                                    "simulated GSM modem\r\n\r\nOK\r\n"));
+}
+
+// Off, it hears nothing; back, it says so, and answers as after power-on: its settings reset,
+// the line being typed dropped, the SIM asking for its PIN again.
+void TestSimulatedModem::restarts() {
+    SimulatedModem modem;
+    QByteArray output;
+    connect(&modem, &SimulatedModem::transmit, [&](const QByteArray &bytes) { output += bytes; });
+    for (const char *sim : {"READY\r\n\r\nSMS Ready", "SIM PIN"}) {
+        modem.receive("ATE0\rAT+CMG");
+        output.clear();
+        modem.restart(std::chrono::milliseconds(20));
+        modem.receive("AT\r");
+        QVERIFY(output.isEmpty());
+        QTRY_VERIFY(!output.isEmpty());
+        modem.receive("AT\r");
+        QCOMPARE(output, QByteArray("\r\nRDY\r\n\r\n+CPIN: ") + sim + "\r\nAT\r\r\nOK\r\n");
+        modem.lockSim(QStringLiteral("1234"));
+        modem.receive("AT+CPIN=1234\r");
+    }
 }
 
 void TestSimulatedModem::sendsPdu_data() {
@@ -393,13 +617,14 @@ void TestSimulatedModem::receives_data() {
                "\r\n+CMGL: 1,\"REC UNREAD\",\"+447700900456\",,\"26/12/08,15:30:00+04\",145,5\r\n"
                "Hello\r\n\r\nOK\r\n";
     QTest::newRow("UCS2 in text mode, in the UCS2 character set")
-        << QByteArrayList{"ATE0\r", IncomingUnicode, "AT+CMGF=1;+CSCS=\"UCS2\";+CMGR=1\r"}
+        << QByteArrayList{"ATE0\r", "<Unicode message arrives>",
+                          "AT+CMGF=1;+CSCS=\"UCS2\";+CMGR=1\r"}
         << ok + cmti +
                "\r\n+CMGR: \"REC "
                "UNREAD\",\"002B003400340037003700300030003900300030003400350036\",,"
                "\"26/12/08,15:30:00+04\"\r\n041F04400438043204350442\r\n\r\nOK\r\n";
     QTest::newRow("routed with +CMT in PDU mode")
-        << QByteArrayList{"ATE0\r", "AT+CNMI=2,2\r", IncomingUnicode, "AT+CPMS?\r"}
+        << QByteArrayList{"ATE0\r", "AT+CNMI=2,2\r", "<Unicode message arrives>", "AT+CPMS?\r"}
         << ok + "\r\nOK\r\n\r\n+CMT: ,31\r\n" + privet + "\r\n" +
                "\r\n+CPMS: \"SM\",0,20,\"SM\",0,20,\"SM\",0,20\r\n\r\nOK\r\n";
     QTest::newRow("routed with +CMT in text mode")
@@ -483,7 +708,10 @@ void TestSimulatedModem::forgetsATerminalThatLeft() {
 void TestSimulatedModem::cancelsAPromptLeftWaiting() {
     SimulatedModem modem;
     modem.setPromptTimeout(std::chrono::milliseconds(1));
-    QByteArray output = answer(modem, {"ATE0\r", "AT+CMGS=25\r"});
+    QByteArray output;
+    connect(&modem, &SimulatedModem::transmit,
+            [&output](const QByteArray &bytes) { output += bytes; });
+    modem.receive("ATE0\rAT+CMGS=25\r");
     QTRY_VERIFY2(output.endsWith("\r\n> \r\n+CMS ERROR: 500\r\n"), output);
     modem.receive("AT\r");
     QVERIFY2(output.endsWith("\r\n+CMS ERROR: 500\r\n\r\nOK\r\n"), output);

@@ -35,10 +35,13 @@ private slots:
     void runs();
     void readsIncomingMessages_data();
     void readsIncomingMessages();
+    void readsADeliveryReport();
+    void entersThePin();
 
 private:
-    // Runs gammu with the arguments; what it printed, or nothing if it failed.
-    std::optional<QString> gammu(const QStringList &arguments);
+    // Runs gammu with the arguments and input; what it printed, or nothing if it failed.
+    std::optional<QString> gammu(const QStringList &arguments, const QByteArray &input = {});
+    bool logShows(const QString &line);
     // modemsim's log so far.
     QString log();
 
@@ -143,13 +146,38 @@ void TestGammu::readsIncomingMessages() {
     QVERIFY2(output->contains(text), qPrintable(*output));
 }
 
-std::optional<QString> TestGammu::gammu(const QStringList &arguments) {
+// The report comes a second after the message, stored, and gammu decodes it.
+void TestGammu::readsADeliveryReport() {
+    QVERIFY(gammu({"sendsms", "TEXT", "+447700900123", "-report", "-text", "Did it arrive?"}));
+    QVERIFY(logShows("to +447700900123, delivered, stored in \"SM\""));
+    const auto read = gammu({"getallsms"});
+    QVERIFY(read);
+    QVERIFY2(read->contains("SMS status report") &&
+                 read->contains("Delivery status      : Delivered"),
+             qPrintable(*read));
+}
+
+// The SIM locked again, gammu gives the PIN from its standard input.
+void TestGammu::entersThePin() {
+    m_modemsim.write("pin 1234\n");
+    QVERIFY(logShows(QStringLiteral("-- the SIM asks for PIN 1234")));
+    QVERIFY(gammu({"entersecuritycode", "PIN", "-"}, "1234\n"));
+    QVERIFY(logShows(QStringLiteral("-- the SIM took its PIN")));
+}
+
+bool TestGammu::logShows(const QString &line) {
+    return QTest::qWaitFor([&] { return log().contains(line); }, TimeoutMs);
+}
+
+std::optional<QString> TestGammu::gammu(const QStringList &arguments, const QByteArray &input) {
     QProcess gammu;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // So that gammu prints text in any script as it is.
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     gammu.setProcessEnvironment(environment);
     gammu.start(m_gammu, QStringList{"-c", m_config} + arguments);
+    gammu.write(input);
+    gammu.closeWriteChannel();
     const bool finished = gammu.waitForFinished(TimeoutMs);
     const QString output = QString::fromUtf8(gammu.readAllStandardOutput());
     if (finished && gammu.exitStatus() == QProcess::NormalExit && gammu.exitCode() == 0)

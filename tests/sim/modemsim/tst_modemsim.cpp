@@ -5,7 +5,9 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSerialPort>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -23,6 +25,12 @@ bool waitFor(QIODevice &line, QByteArray &received, const QByteArray &answer) {
         TimeoutMs);
 }
 
+QString writeFile(const QTemporaryDir &directory, const char *name, const QByteArray &bytes) {
+    QFile file(directory.filePath(QLatin1String(name)));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName()
+                                                                                : QString();
+}
+
 } // namespace
 
 class TestModemSim : public QObject {
@@ -34,6 +42,9 @@ private slots:
     void talksToATerminalProgram();
     void answersOnAGivenDevice();
     void refusesAMissingDevice();
+    void playsAScriptBesideStandardInput();
+    void refusesWhatItCannotPlay_data();
+    void refusesWhatItCannotPlay();
 };
 
 void TestModemSim::initTestCase() {
@@ -135,6 +146,70 @@ void TestModemSim::refusesAMissingDevice() {
     QVERIFY(modemsim.waitForFinished(TimeoutMs));
     QCOMPARE(modemsim.exitCode(), 1);
     QVERIFY(modemsim.readAllStandardError().contains("/dev/modempad-no-such-device"));
+}
+
+// The script waits while standard input goes on, and a line not understood changes nothing.
+// Standard input is a file, there at once, and the script's wait far longer than the modem
+// takes to read it.
+void TestModemSim::playsAScriptBesideStandardInput() {
+    QTemporaryDir directory;
+    const QString script = writeFile(directory, "scenario",
+                                     "# roaming, then a message\nwait 1s\nnetwork roaming\n"
+                                     "sms 0123 from the script\n");
+    QProcess modemsim;
+    modemsim.setStandardInputFile(
+        writeFile(directory, "input", "sms 0456 from standard input\nnetwork abroad\nhelp\n"));
+    modemsim.start(QStringLiteral(MODEMSIM), {"--script", script, "--network", "denied"});
+    QString log;
+    const auto played = [&] {
+        log += QString::fromUtf8(modemsim.readAllStandardOutput());
+        return log.contains(QStringLiteral("played to its end"));
+    };
+    QVERIFY2(QTest::qWaitFor(played, TimeoutMs), qPrintable(log));
+    QCOMPARE(log.split(u'\n').filter(QRegularExpression("^-- ")),
+             QStringList({"-- the network: denied",
+                          QStringLiteral("-- message from 0456 waits in the network for the "
+                                         "modem to register: \"from standard input\""),
+                          "-- the network: roaming",
+                          "-- message from 0456 stored in \"SM\" at 1: \"from standard input\"",
+                          "-- message from 0123 stored in \"SM\" at 2: \"from the script\"",
+                          "-- the script " + script + " has played to its end"}));
+    modemsim.kill();
+    modemsim.waitForFinished();
+    const QString told = QString::fromUtf8(modemsim.readAllStandardError());
+    QVERIFY2(told.contains("\"network abroad\" is not understood; it takes: network "
+                           "off|home|roaming|denied|searching\n") &&
+                 told.contains("\nwait DURATION\n    the next line waits DURATION\n"),
+             qPrintable(told));
+}
+
+void TestModemSim::refusesWhatItCannotPlay_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a script line") << QStringList{"--script", "wait 1s\n\nwait 2\n"}
+                                   << ":3: \"wait 2\" is not understood; it takes: wait DURATION";
+    QTest::newRow("a PIN of three digits")
+        << QStringList{"--pin", "123"} << "--pin: \"pin 123\" is not understood";
+    QTest::newRow("a report delay without a unit")
+        << QStringList{"--report-delay", "5"} << "--report-delay takes a duration";
+}
+
+// Each mistake stops it before it starts, with status 2 and what was wrong.
+void TestModemSim::refusesWhatItCannotPlay() {
+    QFETCH(QStringList, arguments);
+
+    QTemporaryDir directory;
+    if (arguments.constFirst() == QLatin1String("--script"))
+        arguments[1] = writeFile(directory, "scenario", arguments.at(1).toUtf8());
+    QProcess modemsim;
+    modemsim.start(QStringLiteral(MODEMSIM), arguments);
+    QVERIFY(modemsim.waitForFinished(TimeoutMs));
+    QCOMPARE(modemsim.exitCode(), 2);
+    QVERIFY(modemsim.readAllStandardOutput().isEmpty());
+    const QString said = QString::fromUtf8(modemsim.readAllStandardError());
+    QFETCH(QString, message);
+    QVERIFY2(said.startsWith("modemsim: ") && said.contains(message), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestModemSim)
