@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,8 +39,7 @@ private slots:
     void entersThePin();
 
 private:
-    // Runs gammu with the arguments and standard input; what it printed, or nothing if it
-    // failed.
+    // Runs gammu with the arguments and input; what it printed, or nothing if it failed.
     std::optional<QString> gammu(const QStringList &arguments, const QByteArray &input = {});
     bool logShows(const QString &line);
     // modemsim's log so far.
@@ -150,19 +148,12 @@ void TestGammu::readsIncomingMessages() {
 
 // The report comes a second after the message, stored, and gammu decodes it.
 void TestGammu::readsADeliveryReport() {
-    const auto sent =
-        gammu({"sendsms", "TEXT", "+447700900123", "-report", "-text", "Tell me it arrived"});
-    QVERIFY(sent);
-    static const QRegularExpression Reference("message reference=([0-9]+)");
-    const QString reference = Reference.match(*sent).captured(1);
-    QVERIFY2(logShows("-- status report on message " + reference +
-                      " to +447700900123, delivered, stored in \"SM\""),
-             qPrintable(*sent));
+    QVERIFY(gammu({"sendsms", "TEXT", "+447700900123", "-report", "-text", "Did it arrive?"}));
+    QVERIFY(logShows("to +447700900123, delivered, stored in \"SM\""));
     const auto read = gammu({"getallsms"});
     QVERIFY(read);
-    QVERIFY2(read->contains(QStringLiteral("SMS status report")) &&
-                 read->contains(QStringLiteral("Reference number     : ") + reference) &&
-                 read->contains(QStringLiteral("Delivery status      : Delivered")),
+    QVERIFY2(read->contains("SMS status report") &&
+                 read->contains("Delivery status      : Delivered"),
              qPrintable(*read));
 }
 

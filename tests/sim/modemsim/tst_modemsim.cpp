@@ -25,6 +25,12 @@ bool waitFor(QIODevice &line, QByteArray &received, const QByteArray &answer) {
         TimeoutMs);
 }
 
+QString writeFile(const QTemporaryDir &directory, const char *name, const QByteArray &bytes) {
+    QFile file(directory.filePath(QLatin1String(name)));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName()
+                                                                                : QString();
+}
+
 } // namespace
 
 class TestModemSim : public QObject {
@@ -147,30 +153,20 @@ void TestModemSim::refusesAMissingDevice() {
 // takes to read it.
 void TestModemSim::playsAScriptBesideStandardInput() {
     QTemporaryDir directory;
-    const QString script = directory.filePath(QStringLiteral("scenario"));
-    const QString input = directory.filePath(QStringLiteral("input"));
-    for (const auto &[path, lines] :
-         {std::pair(script, "# roaming, then a message\nwait 1s\nnetwork roaming\n"
-                            "sms 0123 from the script\n"),
-          std::pair(input, "sms 0456 from standard input\nnetwork abroad\nhelp\n")}) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(lines);
-    }
-
+    const QString script = writeFile(directory, "scenario",
+                                     "# roaming, then a message\nwait 1s\nnetwork roaming\n"
+                                     "sms 0123 from the script\n");
     QProcess modemsim;
-    modemsim.setStandardInputFile(input);
+    modemsim.setStandardInputFile(
+        writeFile(directory, "input", "sms 0456 from standard input\nnetwork abroad\nhelp\n"));
     modemsim.start(QStringLiteral(MODEMSIM), {"--script", script, "--network", "denied"});
     QString log;
-    QVERIFY2(QTest::qWaitFor(
-                 [&] {
-                     log += QString::fromUtf8(modemsim.readAllStandardOutput());
-                     return log.contains(QStringLiteral("played to its end"));
-                 },
-                 TimeoutMs),
-             qPrintable(log));
-    const QStringList events = log.split(u'\n').filter(QRegularExpression("^-- "));
-    QCOMPARE(events,
+    const auto played = [&] {
+        log += QString::fromUtf8(modemsim.readAllStandardOutput());
+        return log.contains(QStringLiteral("played to its end"));
+    };
+    QVERIFY2(QTest::qWaitFor(played, TimeoutMs), qPrintable(log));
+    QCOMPARE(log.split(u'\n').filter(QRegularExpression("^-- ")),
              QStringList({"-- the network: denied",
                           QStringLiteral("-- message from 0456 waits in the network for the "
                                          "modem to register: \"from standard input\""),
@@ -182,37 +178,30 @@ void TestModemSim::playsAScriptBesideStandardInput() {
     modemsim.waitForFinished();
     const QString told = QString::fromUtf8(modemsim.readAllStandardError());
     QVERIFY2(told.contains("\"network abroad\" is not understood; it takes: network "
-                           "off|home|roaming|denied|searching\n"),
-             qPrintable(told));
-    QVERIFY2(told.contains("\nwait DURATION\n    the next line waits DURATION\n"),
+                           "off|home|roaming|denied|searching\n") &&
+                 told.contains("\nwait DURATION\n    the next line waits DURATION\n"),
              qPrintable(told));
 }
 
 void TestModemSim::refusesWhatItCannotPlay_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("a script line") << QStringList{"--script"} << "wait 1s\n\nwait 2\n"
+    QTest::newRow("a script line") << QStringList{"--script", "wait 1s\n\nwait 2\n"}
                                    << ":3: \"wait 2\" is not understood; it takes: wait DURATION";
     QTest::newRow("a PIN of three digits")
-        << QStringList{"--pin", "123"} << QString() << "--pin: \"pin 123\" is not understood";
+        << QStringList{"--pin", "123"} << "--pin: \"pin 123\" is not understood";
     QTest::newRow("a report delay without a unit")
-        << QStringList{"--report-delay", "5"} << QString() << "--report-delay takes a duration";
+        << QStringList{"--report-delay", "5"} << "--report-delay takes a duration";
 }
 
 // Each mistake stops it before it starts, with status 2 and what was wrong.
 void TestModemSim::refusesWhatItCannotPlay() {
     QFETCH(QStringList, arguments);
-    QFETCH(QString, script);
 
     QTemporaryDir directory;
-    if (!script.isEmpty()) {
-        QFile file(directory.filePath(QStringLiteral("scenario")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(script.toUtf8());
-        arguments.append(file.fileName());
-    }
+    if (arguments.constFirst() == QLatin1String("--script"))
+        arguments[1] = writeFile(directory, "scenario", arguments.at(1).toUtf8());
     QProcess modemsim;
     modemsim.start(QStringLiteral(MODEMSIM), arguments);
     QVERIFY(modemsim.waitForFinished(TimeoutMs));
@@ -220,8 +209,7 @@ void TestModemSim::refusesWhatItCannotPlay() {
     QVERIFY(modemsim.readAllStandardOutput().isEmpty());
     const QString said = QString::fromUtf8(modemsim.readAllStandardError());
     QFETCH(QString, message);
-    QVERIFY2(said.startsWith(QStringLiteral("modemsim: ")) && said.contains(message),
-             qPrintable(said));
+    QVERIFY2(said.startsWith("modemsim: ") && said.contains(message), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TestModemSim)

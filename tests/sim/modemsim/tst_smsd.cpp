@@ -4,7 +4,6 @@
 #include "pseudoterminal.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -30,10 +29,9 @@ private slots:
     void survivesARestart();
 
 private:
-    // Puts a message for smsd to send into its outgoing folder.
-    void send(const QString &name, const QByteArray &number, const QByteArray &text);
-    bool logShows(const QString &line, qsizetype times = 1);
-    bool isSent(const QString &name) const;
+    // Puts a message in smsd's outgoing folder, and waits until smsd has sent it.
+    bool send(const QString &name, const QByteArray &number, const QByteArray &text);
+    bool logShows(const QString &line);
 
     QTemporaryDir m_directory;
     QProcess m_modemsim;
@@ -44,8 +42,7 @@ private:
 void TestSmsd::initTestCase() {
     if (!PseudoTerminal::isSupported())
         QSKIP("This system has no pseudo-terminals to put the modem on.");
-    const QString smsd =
-        QStandardPaths::findExecutable(QStringLiteral("smsd"), {QStringLiteral("/usr/sbin")});
+    const QString smsd = QStandardPaths::findExecutable("smsd", {"/usr/sbin"});
     QVERIFY2(!smsd.isEmpty(), "smsd is missing: apt-get install smstools");
 
     m_modemsim.start(QStringLiteral(MODEMSIM), {"--pin", "1234", "--report-delay", "200ms"});
@@ -53,26 +50,23 @@ void TestSmsd::initTestCase() {
     const QByteArray device = m_modemsim.readLine().trimmed();
     m_modemsim.write("reject 38\n");
 
-    // A configuration of its own: smsd's default one names /dev/ttyS0, the console here. It
-    // looks at the modem every second rather than every ten.
-    QDir folders(m_directory.path());
-    for (const char *folder : {"outgoing", "checked", "incoming", "failed", "sent", "report"})
-        QVERIFY(folders.mkdir(QLatin1String(folder)));
-    QByteArray config;
-    for (const char *folder : {"outgoing", "checked", "incoming", "failed", "sent", "report"})
-        config += folder + (" = " + folders.filePath(QLatin1String(folder)).toUtf8()) + '\n';
-    config += "logfile = " + folders.filePath(QStringLiteral("smsd.log")).toUtf8() + '\n' +
-              "infofile = " + folders.filePath(QStringLiteral("smsd.working")).toUtf8() + '\n' +
-              "pidfile = " + folders.filePath(QStringLiteral("smsd.pid")).toUtf8() + '\n' +
-              "devices = GSM1\ndelaytime = 1\ndelaytime_mainprocess = 1\nerrorsleeptime = 1\n\n"
-              "[GSM1]\ndevice = " +
-              device + "\nincoming = yes\nreport = yes\npin = 1234\n";
-    QFile file(folders.filePath(QStringLiteral("smsd.conf")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(config);
-    file.close();
+    // Its own folders, and a look at the modem every second rather than every ten; smsd's
+    // default configuration names /dev/ttyS0, the console here.
+    const QDir folders(m_directory.path());
+    QByteArray settings = "devices = GSM1\ndelaytime = 1\ndelaytime_mainprocess = 1\n"
+                          "errorsleeptime = 1\n";
+    for (const char *folder : {"outgoing", "checked", "incoming", "failed", "sent", "report"}) {
+        QVERIFY(folders.mkdir(folder));
+        settings += folder + (" = " + folders.filePath(folder).toUtf8()) + '\n';
+    }
+    for (const char *file : {"logfile", "infofile", "pidfile"})
+        settings += file + (" = " + folders.filePath(file).toUtf8()) + '\n';
+    settings += "[GSM1]\ndevice = " + device + "\nincoming = yes\nreport = yes\npin = 1234\n";
+    QFile config(folders.filePath("smsd.conf"));
+    QVERIFY(config.open(QIODevice::WriteOnly) && config.write(settings) == settings.size());
+    config.close();
     // -t: in the foreground, so that it ends with this test.
-    m_smsd.start(smsd, {"-c", file.fileName(), "-t"});
+    m_smsd.start(smsd, {"-c", config.fileName(), "-t"});
     QVERIFY(m_smsd.waitForStarted());
 }
 
@@ -84,33 +78,24 @@ void TestSmsd::cleanupTestCase() {
 }
 
 void TestSmsd::entersThePinAndSendsAfterARefusal() {
-    send(QStringLiteral("first"), "447700900123", "Hello from smsd");
-    QVERIFY(logShows(QStringLiteral("-- the SIM took its PIN")));
-    QVERIFY(logShows(QStringLiteral(
-        "-- message to +447700900123 refused by the network: +CMS ERROR: 38, 0 more to refuse")));
-    QVERIFY(logShows(QStringLiteral("== accepted message 1 to +447700900123 (type 145), service "
-                                    "centre as stored, status report requested")));
-    QVERIFY(m_log.contains(QStringLiteral(": \"Hello from smsd\"\n")));
-    QVERIFY(QTest::qWaitFor([&] { return isSent(QStringLiteral("first")); }, TimeoutMs));
+    QVERIFY(send("first", "447700900123", "Hello from smsd"));
+    QVERIFY(logShows("-- the SIM took its PIN"));
+    QVERIFY(logShows("-- message to +447700900123 refused by the network: +CMS ERROR: 38"));
+    QVERIFY(logShows("== accepted message 1 to +447700900123 (type 145), service centre as "
+                     "stored, status report requested"));
 }
 
 void TestSmsd::putsTheStatusReportInItsFolder() {
     // smsd makes the file, then writes it, the status last.
-    const QDir reports(m_directory.filePath(QStringLiteral("report")));
+    const QDir reports(m_directory.filePath("report"));
     QByteArray report;
-    QVERIFY2(QTest::qWaitFor(
-                 [&] {
-                     const QStringList files = reports.entryList(QDir::Files);
-                     QFile file(reports.filePath(files.value(0)));
-                     report =
-                         !files.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : "";
-                     return report.contains("Status: 0,Ok");
-                 },
-                 TimeoutMs),
-             report.constData());
-    QVERIFY2(report.contains("From: 447700900123\n") && report.contains("SMS STATUS REPORT\n") &&
-                 report.contains("Message_id: 1\n"),
-             report.constData());
+    const auto filed = [&] {
+        QFile file(reports.filePath(reports.entryList(QDir::Files).value(0)));
+        report = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return report.contains("Status: 0,Ok") && report.contains("From: 447700900123\n") &&
+               report.contains("SMS STATUS REPORT\n") && report.contains("Message_id: 1\n");
+    };
+    QVERIFY2(QTest::qWaitFor(filed, TimeoutMs), report.constData());
 }
 
 // Quiet for a moment, then its settings reset: smsd finds out and sends what it has. The SIM
@@ -118,35 +103,31 @@ void TestSmsd::putsTheStatusReportInItsFolder() {
 // in the middle of a round would leave it waiting for a registration a locked SIM never gives.
 void TestSmsd::survivesARestart() {
     m_modemsim.write("pin off\nrestart 500ms\n");
-    QVERIFY(logShows(QStringLiteral("-- started again: RDY, +CPIN: READY, SMS Ready")));
-    send(QStringLiteral("second"), "447700900124", "After the restart");
-    QVERIFY(QTest::qWaitFor([&] { return isSent(QStringLiteral("second")); }, TimeoutMs));
-    QVERIFY(logShows(QStringLiteral(": \"After the restart\"\n")));
+    QVERIFY(logShows("-- started again: RDY, +CPIN: READY, SMS Ready"));
+    QVERIFY(send("second", "447700900124", "After the restart"));
+    QVERIFY(logShows(": \"After the restart\"\n"));
 }
 
-void TestSmsd::send(const QString &name, const QByteArray &number, const QByteArray &text) {
+bool TestSmsd::send(const QString &name, const QByteArray &number, const QByteArray &text) {
     // Written aside and moved in, so that smsd never takes a file half written.
     QFile file(m_directory.filePath(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("To: " + number + "\n\n" + text + '\n');
+    if (!file.open(QIODevice::WriteOnly) || file.write("To: " + number + "\n\n" + text) < 0)
+        return false;
     file.close();
-    QVERIFY(file.rename(m_directory.filePath(QStringLiteral("outgoing/") + name)));
+    return file.rename(m_directory.filePath("outgoing/" + name)) &&
+           QTest::qWaitFor([&] { return QFile::exists(m_directory.filePath("sent/" + name)); },
+                           TimeoutMs);
 }
 
-bool TestSmsd::logShows(const QString &line, qsizetype times) {
-    const bool shown = QTest::qWaitFor(
-        [&] {
-            m_log += QString::fromUtf8(m_modemsim.readAllStandardOutput());
-            return m_log.count(line) >= times;
-        },
-        TimeoutMs);
-    if (!shown)
-        qWarning("%s", qPrintable(m_log));
-    return shown;
-}
-
-bool TestSmsd::isSent(const QString &name) const {
-    return QFile::exists(m_directory.filePath(QStringLiteral("sent/") + name));
+bool TestSmsd::logShows(const QString &line) {
+    const auto shown = [&] {
+        m_log += QString::fromUtf8(m_modemsim.readAllStandardOutput());
+        return m_log.contains(line);
+    };
+    if (QTest::qWaitFor(shown, TimeoutMs))
+        return true;
+    qWarning("%s", qPrintable(m_log));
+    return false;
 }
 
 QTEST_GUILESS_MAIN(TestSmsd)

@@ -3,7 +3,6 @@
 
 #include "concatenation.h"
 #include "smsdeliver.h"
-#include "smsstatusreport.h"
 
 #include <QTest>
 
@@ -28,8 +27,6 @@ class TestSmsDeliver : public QObject {
 private slots:
     void encodes_data();
     void encodes();
-    void encodesStatusReports_data();
-    void encodesStatusReports();
     void splits_data();
     void splits();
     void reassembles_data();
@@ -68,30 +65,6 @@ void TestSmsDeliver::encodes() {
     message.userDataHeader = header;
     message.text = text;
     QTEST(encodeSmsDeliver(message), "pdu");
-}
-
-void TestSmsDeliver::encodesStatusReports_data() {
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("pdu");
-
-    // Service centre and times as above; reference 42, to +447700900123, five seconds later.
-    const QByteArray fields = "07917283010010F5062A0C914477000910329930925161958099309251714080";
-    QTest::newRow("delivered") << 0x00 << fields + "00";
-    QTest::newRow("incompatible destination") << 0x41 << fields + "41";
-}
-
-void TestSmsDeliver::encodesStatusReports() {
-    QFETCH(int, status);
-
-    SmsStatusReport report;
-    report.serviceCentre = QStringLiteral("+27381000015");
-    report.messageReference = 42;
-    report.recipient = QStringLiteral("+447700900123");
-    report.serviceCentreTime =
-        QDateTime(QDate(1999, 3, 29), QTime(15, 16, 59), Qt::OffsetFromUTC, 7200);
-    report.dischargeTime = report.serviceCentreTime.addSecs(5);
-    report.status = status;
-    QTEST(encodeSmsStatusReport(report), "pdu");
 }
 
 void TestSmsDeliver::splits_data() {
