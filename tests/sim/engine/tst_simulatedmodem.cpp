@@ -441,7 +441,7 @@ void TestSimulatedModem::boundsWhatWaits_data() {
         << reports + QByteArrayList(2, "<report 1 delivered>") << 1 << QByteArray("+CDS: ") << 1;
     const QByteArrayList network{"ATE0;+CNMI=2,2\r", "<network off>"};
     QTest::newRow("messages in the network, 1000")
-        << network + QByteArrayList(1001, Incoming) + QByteArrayList{"<network home>"} << 1
+        << network + QByteArrayList(1001, Incoming) + QByteArrayList{"<network roaming>"} << 1
         << QByteArray("+CMT: ") << 1000;
 }
 
