@@ -3,9 +3,12 @@
 
 #include "measure.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -36,14 +39,32 @@ double systemSeconds() {
 }
 
 double residentBytes() {
+    return residentBytes(::getpid());
+}
+
+double residentBytes(pid_t process) {
     long pages = 0;
     long resident = 0;
-    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+    const std::string path = "/proc/" + std::to_string(process) + "/statm";
+    if (FILE *statm = std::fopen(path.c_str(), "r")) {
         if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
             resident = 0;
         std::fclose(statm);
     }
     return double(resident) * double(sysconf(_SC_PAGESIZE));
+}
+
+double userSeconds(pid_t process) {
+    std::ifstream file("/proc/" + std::to_string(process) + "/stat");
+    const std::string stat((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+    // The command name, in brackets, may hold blanks: count the fields from the bracket that
+    // ends it. utime is field 14, the 12th after it.
+    std::istringstream fields(stat.substr(std::min(stat.rfind(')') + 1, stat.size())));
+    std::string field;
+    for (int i = 0; i < 12; ++i)
+        fields >> field;
+    return fields ? std::stod(field) / double(sysconf(_SC_CLK_TCK)) : 0;
 }
 
 double wallSeconds() {

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Builds the benchmarks and runs each of them at least five times, offscreen and under Xvfb,
-# printing the median of each figure with its min and max:
+# Builds the benchmarks and runs each of them at least five times, offscreen and under Xvfb
+# (the simulated modem's load, which has no window, on its own), printing the median of each
+# figure with its min and max:
 #   bench/run.sh [BUILD_DIR]
 # Needs xvfb (xvfb-run), libxcb1-dev and strace besides what ./dev installs.
 set -euo pipefail
@@ -12,7 +13,7 @@ source bench/common.sh
 build=${1:-build-bench}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target modempad bench_logappend bench_ingest bench_pollfloor \
-    bench_startup >/dev/null
+    bench_startup bench_load modemsim >/dev/null
 runs=5
 
 # The median of the numbers on standard input, with min and max.
@@ -61,3 +62,14 @@ done
 echo "== start-up under Xvfb"
 xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb \
     "$build/bench/bench_startup" "$build/app/modempad" 7 2>/dev/null | tail -2
+echo "== the simulated modem under a day's load"
+out=$(for _ in $(seq "$runs"); do "$build/bench/bench_load" "$build/sim/modemsim/modemsim" || echo LOST; done)
+grep -q LOST <<<"$out" && grep -E 'missing|^modemsim:' <<<"$out" | sort | uniq -c
+for way in sent arrived; do
+    echo "$way 10,000: $(grep -oP "^$way .*: \K[0-9]+(?= a second)" <<<"$out" | summary) a second," \
+        "missing $(grep -oP "^$way .*missing \K[0-9]+" <<<"$out" | summary)," \
+        "$(grep -oP "[0-9]+(?= µs a message $way)" <<<"$out" | summary) µs of modemsim's user time a message"
+done
+for when in start middle end; do
+    echo "resident memory at the $when: $(grep -oP "$when \K[0-9.]+(?= MiB)" <<<"$out" | summary) MiB"
+done

@@ -78,7 +78,10 @@ std::optional<QByteArray> string(const QByteArray &argument) {
 }
 
 bool isDialString(const QString &address) {
-    static const QRegularExpression Pattern(QStringLiteral("^\\+?[0-9*#]{1,20}$"));
+    // Anchored whole: "$" alone would also match before a final line feed, which a number in
+    // UCS2 can carry.
+    static const QRegularExpression Pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("\\+?[0-9*#]{1,20}")));
     return Pattern.match(address).hasMatch();
 }
 

@@ -26,11 +26,18 @@ constexpr int MaxOctets = 140;
 constexpr int AllStatuses = 4;
 // How many indications the modem holds while +CNMI's <mode> is 0; past it the oldest goes.
 constexpr qsizetype MaxHeldIndications = 16;
+// A message reference is one octet, so a message is told apart by it among the last 256 at
+// most; older ones are forgotten, as a network forgets them.
+constexpr qsizetype MaxAccepted = 256;
 // How long a message routed to the terminal waits for +CNMA: the network's own wait for the
 // acknowledgement is of this order (TS 24.011's TR2M).
 constexpr std::chrono::seconds AcknowledgementTimeout{15};
 // How long +CMMS=1 keeps the link open after a message: TS 27.005 says 1 to 5 seconds.
 constexpr std::chrono::seconds LinkTimeout{5};
+// What the network keeps for a modem that cannot take it, full or not registered: a service
+// centre keeps messages for days, but a simulation told "storage full" and fed for a day
+// should not grow all day. Ten times the modem's largest storage; past it the oldest goes.
+constexpr qsizetype MaxWaitingInNetwork = 1000;
 
 bool isHex(const QByteArray &digits) {
     return digits.size() % 2 == 0 && std::all_of(digits.begin(), digits.end(), [](char c) {
@@ -53,7 +60,12 @@ MessageCommands::MessageCommands(const EquipmentSettings &equipment,
     , m_network(network) {
     connect(&m_reports, &StatusReportQueue::due, this, [this](const SmsStatusReport &report) {
         if (!receiveReport(report))
-            m_waitingInNetwork.append(report);
+            waitInNetwork(report);
+    });
+    connect(&m_reports, &StatusReportQueue::dropped, this, [this](const SmsStatusReport &report) {
+        emit noted(QStringLiteral("the status report for message %1 is dropped: 256 newer "
+                                  "messages wait for theirs")
+                       .arg(report.messageReference));
     });
     m_acknowledgement.setSingleShot(true);
     m_acknowledgement.setInterval(AcknowledgementTimeout);
@@ -181,7 +193,7 @@ bool MessageCommands::receiveText(const QString &originator, const QString &text
         message.userDataHeader = part.header;
         message.text = part.text;
         if (!receive(message))
-            m_waitingInNetwork.append(message);
+            waitInNetwork(message);
     }
     return true;
 }
@@ -471,6 +483,8 @@ AtResponse MessageCommands::accept(const SmsSubmit &submit, const QByteArray &pd
     const AcceptedMessage message{m_nextReference, submit, pdu};
     m_nextReference = (m_nextReference + 1) % 256;
     m_accepted.append(message);
+    if (m_accepted.size() > MaxAccepted)
+        m_accepted.removeFirst();
     emit messageAccepted(message);
     if (m_settings.moreMessages == 1)
         m_link.start();
@@ -501,7 +515,7 @@ AtResponse MessageCommands::accept(const SmsSubmit &submit, const QByteArray &pd
         returned.text = submit.text;
         returned.data = submit.data;
         if (!receive(returned))
-            m_waitingInNetwork.append(returned);
+            waitInNetwork(returned);
     }
     return AtResponse::text(command + ": " + QByteArray::number(message.reference));
 }
@@ -609,6 +623,17 @@ bool MessageCommands::receiveReport(const SmsStatusReport &report) {
         QStringLiteral(", stored in \"%1\" at %2").arg(QString::fromLatin1(storage)).arg(*index));
     indicate({"+CDSI: \"" + storage + "\"," + QByteArray::number(*index)});
     return true;
+}
+
+void MessageCommands::waitInNetwork(const std::variant<SmsDeliver, SmsStatusReport> &waiting) {
+    m_waitingInNetwork.append(waiting);
+    if (m_waitingInNetwork.size() <= MaxWaitingInNetwork)
+        return;
+    const bool report = std::holds_alternative<SmsStatusReport>(m_waitingInNetwork.takeFirst());
+    emit noted(QStringLiteral("the oldest %1 waiting in the network for the modem is dropped: "
+                              "the network keeps %2")
+                   .arg(report ? QStringLiteral("status report") : QStringLiteral("message"))
+                   .arg(MaxWaitingInNetwork));
 }
 
 void MessageCommands::deliverWaiting() {

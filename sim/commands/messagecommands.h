@@ -51,6 +51,7 @@ public:
     void addTo(CommandTable &table);
     void restoreDefaults();
 
+    // The last 256 messages taken for sending, the oldest first: one for each message reference.
     QList<AcceptedMessage> acceptedMessages() const { return m_accepted; }
 
     // A message from the network, sent at the given time; one too long for a single message
@@ -115,6 +116,8 @@ private:
     // Routed to the terminal: under +CSMS=1 it must acknowledge the message with +CNMA.
     void route(const QByteArrayList &lines);
     void indicate(const QByteArrayList &lines);
+    // Kept in the network, the oldest dropped past what it keeps.
+    void waitInNetwork(const std::variant<SmsDeliver, SmsStatusReport> &waiting);
 
     const EquipmentSettings &m_equipment;
     const SmsParameters &m_parameters;
@@ -127,7 +130,8 @@ private:
     int m_nextConcatenationReference = 1;
     QList<AcceptedMessage> m_accepted;
     StatusReportQueue m_reports;
-    // Messages and reports the storage had no room for, oldest first.
+    // Messages and reports the modem had no room for or was not registered to take, oldest
+    // first; at most 1000.
     QList<std::variant<SmsDeliver, SmsStatusReport>> m_waitingInNetwork;
     int m_rejectCause = 0;
     int m_rejectCount = 0;

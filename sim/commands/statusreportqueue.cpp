@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+namespace {
+constexpr qsizetype MaxWaiting = 256;
+}
+
 StatusReportQueue::StatusReportQueue(QObject *parent)
     : QObject(parent) {
     m_clock.start();
@@ -13,7 +17,7 @@ StatusReportQueue::StatusReportQueue(QObject *parent)
 }
 
 void StatusReportQueue::add(const SmsStatusReport &report) {
-    Waiting waiting{report, std::nullopt};
+    Waiting waiting{report, std::nullopt, m_added++};
     if (m_delay)
         waiting.dueAt = m_clock.elapsed() + m_delay->count();
     // Reports that wait for a hand come after every one that is due by itself.
@@ -22,6 +26,14 @@ void StatusReportQueue::add(const SmsStatusReport &report) {
                                             return a.dueAt && (!b.dueAt || *a.dueAt < *b.dueAt);
                                         });
     m_waiting.insert(later, waiting);
+    if (m_waiting.size() > MaxWaiting) {
+        const auto oldest =
+            std::min_element(m_waiting.begin(), m_waiting.end(),
+                             [](const Waiting &a, const Waiting &b) { return a.added < b.added; });
+        const SmsStatusReport dropping = oldest->report;
+        m_waiting.erase(oldest);
+        emit dropped(dropping);
+    }
     schedule();
 }
 

@@ -14,7 +14,9 @@
 #include <optional>
 
 // The status reports the service centre owes for messages that asked for one: each comes a
-// while after its message says "delivered", unless it is decided by hand before.
+// while after its message says "delivered", unless it is decided by hand before. A report is
+// told from another by its message reference alone, so 256 wait at most: past that, the one
+// owed longest is dropped.
 class StatusReportQueue : public QObject {
     Q_OBJECT
 
@@ -32,12 +34,16 @@ public:
 
 signals:
     void due(const SmsStatusReport &report);
+    // A report that no longer waits, to make room for the report of a newer message.
+    void dropped(const SmsStatusReport &report);
 
 private:
     struct Waiting {
         SmsStatusReport report;
         // On m_clock; none while the delay is none.
         std::optional<qint64> dueAt;
+        // The order in which the reports' messages were sent.
+        qint64 added = 0;
     };
 
     void releaseDue();
@@ -46,6 +52,7 @@ private:
     std::optional<std::chrono::milliseconds> m_delay = std::chrono::seconds(1);
     // In the order they fall due.
     QList<Waiting> m_waiting;
+    qint64 m_added = 0;
     QElapsedTimer m_clock;
     QTimer m_timer;
 };

@@ -190,12 +190,15 @@ QString usage(const Syntax &syntax) {
 } // namespace
 
 ControlLine::Parsed ControlLine::parse(const QString &line) {
-    static const QRegularExpression Head(QStringLiteral("^\\s*(\\S+)\\s*(.*)$"),
-                                         QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression TextAfter(QStringLiteral("^(\\S+)\\s?(.*)$"),
-                                              QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression Space(QStringLiteral("\\s+"));
-    const QString shown = line.trimmed();
+    // Blanks are Unicode's throughout, so that a line starts where its name does whatever
+    // blank comes first (a no-break space, say), and the line quoted in a message is that line.
+    constexpr auto Options = QRegularExpression::DotMatchesEverythingOption |
+                             QRegularExpression::UseUnicodePropertiesOption;
+    static const QRegularExpression Head(QStringLiteral("^\\s*(\\S+)\\s*(.*)$"), Options);
+    static const QRegularExpression TextAfter(QStringLiteral("^(\\S+)\\s?(.*)$"), Options);
+    static const QRegularExpression Space(QStringLiteral("\\s+"), Options);
+    static const QRegularExpression Ends(QStringLiteral("^\\s+|\\s+$"), Options);
+    const QString shown = QString(line).remove(Ends);
     if (shown.isEmpty() || shown.startsWith(u'#'))
         return {};
     const QRegularExpressionMatch head = Head.match(line);

@@ -16,6 +16,11 @@ constexpr qsizetype MaxBody = 1024;
 // A minute lets a person type a message line by line, and frees the modem soon enough from a
 // program that stopped halfway.
 constexpr std::chrono::seconds PromptTimeout{60};
+// Unsolicited codes held while a command is in progress or the terminal takes nothing: as many
+// as announce a full store of the modem's largest, so that a burst of arrivals during one
+// command is announced in full. Past it the oldest goes, as 27.005 lets a modem do when its
+// buffer is full.
+constexpr qsizetype MaxHeldUnsolicited = 100;
 // What a terminal may send ahead while a slow answer is awaited: a modem's input buffer, past
 // which bytes are lost.
 constexpr qsizetype MaxWaitingInput = 4096;
@@ -136,6 +141,14 @@ bool SimulatedModem::deliver(const QString &originator, const QString &text,
     return delivered;
 }
 
+void SimulatedModem::setTerminalReady(bool ready) {
+    if (ready == m_terminalReady)
+        return;
+    m_terminalReady = ready;
+    releaseUnsolicited();
+    transmitPending();
+}
+
 void SimulatedModem::takeInput() {
     qsizetype taken = 0;
     while (taken < m_waitingInput.size() && !m_answerTimer.isActive() && m_state != State::Off) {
@@ -202,7 +215,7 @@ void SimulatedModem::receiveCommandByte(char byte) {
         return;
     }
     if (byte == char(settings.lineEnd)) {
-        m_inLine = false;
+        // The line stays in progress until its result code, so that what it causes follows it.
         executeLine(m_line);
     } else if (byte == char(settings.backspace)) {
         // Editing cannot take back the "AT" that opened the line.
@@ -217,12 +230,15 @@ void SimulatedModem::receiveBodyByte(char byte) {
     const bool textMode = m_state == State::TextBody;
     m_promptTimer.start();
     switch (byte) {
-    case CtrlZ:
+    case CtrlZ: {
         emit commandReceived(m_body + byte);
+        // Still in the body while it is taken, so that what taking it causes follows the result.
+        const AtResponse response = m_takeBody(m_body);
         endBody();
         beginAnswer();
-        finish(m_takeBody(m_body));
+        finish(response);
         return;
+    }
     case Escape:
         // The message is dropped, but the command still ends with a final result code.
         emit commandReceived(m_body + byte);
@@ -271,6 +287,7 @@ void SimulatedModem::executeLine(const QByteArray &line) {
 }
 
 void SimulatedModem::finish(const AtResponse &response) {
+    m_inLine = false;
     for (const QByteArrayList &information : response.information)
         inform(information);
     switch (response.ending) {
@@ -305,6 +322,8 @@ void SimulatedModem::finish(const AtResponse &response) {
         prompt();
         break;
     }
+    // Codes held for the command follow its result at once, however the bytes after it came.
+    releaseUnsolicited();
 }
 
 void SimulatedModem::endBody() {
@@ -320,13 +339,6 @@ void SimulatedModem::promptTimedOut() {
     endBody();
     finish(AtResponse::cmsError(CmsError::UnknownError));
     transmitPending();
-}
-
-// An unsolicited code goes out once no command is in progress: at the end of this one, or now
-// if it came from the network or a timer.
-void SimulatedModem::hold(const QByteArrayList &lines) {
-    m_heldUnsolicited.append(lines);
-    QMetaObject::invokeMethod(this, &SimulatedModem::transmitPending, Qt::QueuedConnection);
 }
 
 // Information text, and unsolicited codes alike: V1 frames each with S3 S4 before and after,
@@ -366,16 +378,34 @@ QByteArray SimulatedModem::lineBreak() const {
     return QByteArray(1, char(settings.lineEnd)) + char(settings.responseEnd);
 }
 
+// An unsolicited code goes out once no command is in progress and the terminal takes it: at
+// the end of this command, or now if it came from the network or a timer.
+void SimulatedModem::hold(const QByteArrayList &lines) {
+    m_heldUnsolicited.append(lines);
+    if (m_heldUnsolicited.size() > MaxHeldUnsolicited) {
+        emit noted(QStringLiteral("more unsolicited codes wait than the modem holds; the oldest "
+                                  "is dropped: ") +
+                   QString::fromLatin1(m_heldUnsolicited.takeFirst().constFirst()));
+    }
+    releaseUnsolicited();
+    QMetaObject::invokeMethod(this, &SimulatedModem::transmitPending, Qt::QueuedConnection);
+}
+
+void SimulatedModem::releaseUnsolicited() {
+    if (isBusy() || !m_terminalReady)
+        return;
+    // Unsolicited codes are result codes, which Q1 suppresses.
+    for (const QByteArrayList &lines : std::exchange(m_heldUnsolicited, {})) {
+        if (!m_v250.settings().quiet)
+            inform(lines);
+    }
+}
+
 void SimulatedModem::transmitPending() {
+    // A slow answer goes out, with what it held back, when its time comes.
     if (m_answerTimer.isActive())
         return;
-    if (!isBusy()) {
-        // Unsolicited codes are result codes, which Q1 suppresses.
-        for (const QByteArrayList &lines : std::exchange(m_heldUnsolicited, {})) {
-            if (!m_v250.settings().quiet)
-                inform(lines);
-        }
-    }
+    releaseUnsolicited();
     if (!m_output.isEmpty())
         emit transmit(std::exchange(m_output, {}));
 }

@@ -47,7 +47,13 @@ public:
     bool deliver(const QString &originator, const QString &text,
                  const QDateTime &sent = QDateTime::currentDateTime());
 
+    // The last 256 messages taken for sending, the oldest first: one for each message reference.
     QList<AcceptedMessage> acceptedMessages() const { return m_messages.acceptedMessages(); }
+
+    // Whether the program at the other end takes what the modem sends, as RTS says under
+    // hardware flow control; while it does not, unsolicited codes wait as they do while a
+    // command is in progress.
+    void setTerminalReady(bool ready);
 
     // The SIM asks for this PIN from now on, as after a restart; an empty one turns it off.
     void lockSim(const QString &pin);
@@ -122,6 +128,7 @@ private:
     void endBody();
     void promptTimedOut();
 
+    // An unsolicited code: sent once no command is in progress and the terminal takes it.
     void hold(const QByteArrayList &lines);
     void inform(const QByteArrayList &lines);
     void resultCode(const QByteArray &verbose, int numeric = -1);
@@ -131,6 +138,7 @@ private:
     bool isBusy() const {
         return m_inLine || m_state != State::Command || m_answerTimer.isActive();
     }
+    void releaseUnsolicited();
     // Sends what is waiting: answers, and unsolicited codes once no command is in progress.
     void transmitPending();
     void restoreDefaults();
@@ -148,6 +156,7 @@ private:
     State m_state = State::Command;
     QByteArray m_line;
     bool m_inLine = false;
+    bool m_terminalReady = true;
     char m_previous = 0;
     QByteArray m_body;
     std::function<AtResponse(const QByteArray &)> m_takeBody;

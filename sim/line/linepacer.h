@@ -20,6 +20,8 @@ public:
     void setBaudRate(int baudRate) { m_baudRate = baudRate; }
 
     void send(const QByteArray &bytes);
+    // What waits to be let out.
+    qsizetype pending() const { return m_pending.size(); }
     // Drops what has not been let out yet.
     void clear();
 

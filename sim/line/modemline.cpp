@@ -18,7 +18,10 @@ constexpr qint64 MaxQueued = 4096;
 ModemLine::ModemLine(SimulatedModem *modem, QObject *parent)
     : QObject(parent)
     , m_modem(modem) {
-    connect(m_modem, &SimulatedModem::transmit, &m_pacer, &LinePacer::send);
+    connect(m_modem, &SimulatedModem::transmit, this, [this](const QByteArray &bytes) {
+        m_pacer.send(bytes);
+        updateFlow();
+    });
     connect(&m_pacer, &LinePacer::released, this, &ModemLine::writeLine);
 }
 
@@ -31,9 +34,11 @@ bool ModemLine::openPseudoTerminal() {
         return false;
     }
     connect(m_terminal, &PseudoTerminal::readyRead, this, &ModemLine::readLine);
+    connect(m_terminal, &PseudoTerminal::sent, this, &ModemLine::updateFlow);
     connect(m_terminal, &PseudoTerminal::hungUp, this, [this] {
         m_pacer.clear();
         m_modem->terminalClosed();
+        updateFlow();
     });
     m_devicePath = m_terminal->devicePath();
     return true;
@@ -52,7 +57,10 @@ bool ModemLine::openDevice(const QString &path) {
         return false;
     }
     connect(m_port, &QSerialPort::readyRead, this, &ModemLine::readLine);
-    connect(m_port, &QSerialPort::bytesWritten, this, &ModemLine::readLine);
+    connect(m_port, &QSerialPort::bytesWritten, this, [this] {
+        updateFlow();
+        readLine();
+    });
     m_devicePath = path;
     connect(m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         if (error == QSerialPort::NoError || !m_port->isOpen())
@@ -81,4 +89,10 @@ void ModemLine::writeLine(const QByteArray &bytes) {
         m_terminal->send(bytes);
     else if (m_port->isOpen())
         m_port->write(bytes);
+    updateFlow();
+}
+
+void ModemLine::updateFlow() {
+    const qint64 queued = m_terminal ? m_terminal->queued() : m_port ? m_port->bytesToWrite() : 0;
+    m_modem->setTerminalReady(m_pacer.pending() + queued <= MaxQueued);
 }

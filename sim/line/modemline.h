@@ -38,6 +38,8 @@ signals:
 private:
     void readLine();
     void writeLine(const QByteArray &bytes);
+    // Tells the modem whether the program takes what it sends, as RTS would.
+    void updateFlow();
 
     SimulatedModem *m_modem;
     LinePacer m_pacer;

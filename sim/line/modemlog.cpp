@@ -64,6 +64,8 @@ ModemLog::ModemLog(SimulatedModem *modem, QIODevice *output, QObject *parent)
     connect(modem, &SimulatedModem::messageAccepted, this, &ModemLog::logAccepted);
     connect(modem, &SimulatedModem::noted, this,
             [this](const QString &event) { writeLine(QStringLiteral("-- ") + printable(event)); });
+    m_expiry.setSingleShot(true);
+    connect(&m_expiry, &QTimer::timeout, this, &ModemLog::dropUnfinished);
 }
 
 QString ModemLog::describe(const AcceptedMessage &message) {
@@ -113,10 +115,34 @@ void ModemLog::logAccepted(const AcceptedMessage &message) {
     // Accepted, not sent: the simulation sends nothing anywhere.
     writeLine(QStringLiteral("== accepted ") + describe(message));
     const SmsSubmit &submit = message.submit;
+    // First what ran out of time, should the event loop have been too busy to say so yet.
+    dropUnfinished();
     if (const auto whole = m_parts.add(submit.destination, submit.userDataHeader, submit.text)) {
         writeLine(QStringLiteral("== all parts of a long message to %1 are in: \"%2\"")
                       .arg(submit.destination, printable(*whole)));
     }
+    dropUnfinished();
+}
+
+void ModemLog::dropUnfinished() {
+    for (const Concatenation::Unfinished &message : m_parts.expire()) {
+        QStringList received;
+        for (const int part : message.received)
+            received.append(QString::number(part));
+        const QString why =
+            message.crowdedOut
+                ? QStringLiteral("more parts of newer messages wait than are kept")
+                : QStringLiteral("no part came for ") +
+                      duration(std::chrono::duration_cast<std::chrono::seconds>(m_parts.wait()));
+        writeLine(QStringLiteral("-- long message %1 to %2 dropped with parts %3 of %4: %5")
+                      .arg(message.reference)
+                      .arg(message.address, received.join(u','))
+                      .arg(message.count)
+                      .arg(why));
+    }
+    if (const auto next = m_parts.nextExpiry())
+        m_expiry.start(
+            std::chrono::ceil<std::chrono::milliseconds>(*next - Concatenation::Clock::now()));
 }
 
 void ModemLog::writeLine(const QString &line) {

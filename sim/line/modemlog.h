@@ -7,6 +7,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
+
+#include <chrono>
 
 class QIODevice;
 class SimulatedModem;
@@ -15,7 +18,7 @@ struct AcceptedMessage;
 // Writes the modem's side of a dialogue for a person to follow, a line at a time: each command
 // it got ("<-"), each answer ("->"), each message it accepted, decoded ("=="), with one more
 // line once every part of a long message is in, and what else happened ("--"), such as a
-// message arriving or the terminal closing the line.
+// message arriving, the terminal closing the line, or a long message dropped unfinished.
 class ModemLog : public QObject {
     Q_OBJECT
 
@@ -31,9 +34,15 @@ public:
 
     void writeLine(const QString &line);
 
+    // How long a long message waits for its next part; five minutes unless set.
+    void setLongMessageWait(std::chrono::milliseconds wait) { m_parts.setWait(wait); }
+
 private:
     void logAccepted(const AcceptedMessage &message);
+    // Logs the long messages that waited too long, and waits for the next.
+    void dropUnfinished();
 
     QIODevice *m_output;
     Concatenation m_parts;
+    QTimer m_expiry;
 };

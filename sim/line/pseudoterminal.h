@@ -50,6 +50,8 @@ public:
     // reads. While more than a few kilobytes wait, the program's input is left unread, so that
     // a program that writes without reading is held back as a modem holds it with CTS.
     void send(const QByteArray &data);
+    // What send() has queued that the kernel has not taken yet.
+    qsizetype queued() const { return m_outgoing.size(); }
 
     QByteArray readAll();
 
@@ -64,6 +66,8 @@ signals:
     // What it had not read, queued or in the kernel, is gone, and any lock it left on the
     // device is lifted, so that the next program to open the device starts afresh.
     void hungUp();
+    // Some of what send() queued went out.
+    void sent();
 
 private:
     void watchDevice();

@@ -187,6 +187,7 @@ void PseudoTerminal::hangUp() {
 }
 
 void PseudoTerminal::writeQueued() {
+    const qsizetype before = m_outgoing.size();
     while (!m_outgoing.isEmpty()) {
         const ssize_t n = ::write(m_master, m_outgoing.constData(), m_outgoing.size());
         if (n > 0)
@@ -195,6 +196,8 @@ void PseudoTerminal::writeQueued() {
             break;
     }
     updateReading();
+    if (m_outgoing.size() < before)
+        emit sent();
 }
 
 void PseudoTerminal::updateReading() {

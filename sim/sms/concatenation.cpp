@@ -5,6 +5,8 @@
 
 #include "gsmalphabet.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int SingleSeptets = 160;
@@ -61,7 +63,7 @@ QList<Concatenation::Segment> Concatenation::split(const QString &text, int refe
 }
 
 std::optional<QString> Concatenation::add(const QString &address, const QByteArray &header,
-                                          const QString &text) {
+                                          const QString &text, Clock::time_point now) {
     for (qsizetype at = 0; at + 2 <= header.size(); at += 2 + quint8(header.at(at + 1))) {
         const quint8 identifier = header.at(at);
         const QByteArray element = header.mid(at + 2, quint8(header.at(at + 1)));
@@ -77,13 +79,52 @@ std::optional<QString> Concatenation::add(const QString &address, const QByteArr
         if (number < 1 || number > count)
             return std::nullopt;
         const auto key = std::make_tuple(address, reference, count);
-        QMap<int, QString> &parts = m_pending[key];
-        parts.insert(number, text);
-        if (parts.size() < count)
+        Pending &message = m_pending[key];
+        const qsizetype before = message.parts.size();
+        message.parts.insert(number, text);
+        message.lastPart = now;
+        m_waitingParts += message.parts.size() - before;
+        if (message.parts.size() < count)
             return std::nullopt;
-        const QString whole = parts.values().join(QString());
+        const QString whole = message.parts.values().join(QString());
+        m_waitingParts -= message.parts.size();
         m_pending.erase(key);
         return whole;
     }
     return std::nullopt;
+}
+
+QList<Concatenation::Unfinished> Concatenation::expire(Clock::time_point now) {
+    QList<Unfinished> dropped;
+    while (!m_pending.empty()) {
+        const auto oldest = longestWaiting();
+        const bool stale = now - oldest->second.lastPart >= m_wait;
+        if (!stale && m_waitingParts <= MaxWaitingParts)
+            break;
+        dropped.append(drop(oldest, !stale));
+    }
+    return dropped;
+}
+
+std::optional<Concatenation::Clock::time_point> Concatenation::nextExpiry() const {
+    if (m_pending.empty())
+        return std::nullopt;
+    return longestWaiting()->second.lastPart + m_wait;
+}
+
+Concatenation::Unfinished Concatenation::drop(std::map<Key, Pending>::const_iterator message,
+                                              bool crowdedOut) {
+    const auto &[address, reference, count] = message->first;
+    Unfinished unfinished{address, reference, count, message->second.parts.keys(), crowdedOut};
+    m_waitingParts -= message->second.parts.size();
+    m_pending.erase(message);
+    return unfinished;
+}
+
+// A few messages wait at a time, so a search costs less than keeping a second order.
+std::map<Concatenation::Key, Concatenation::Pending>::const_iterator
+Concatenation::longestWaiting() const {
+    return std::min_element(m_pending.begin(), m_pending.end(), [](const auto &a, const auto &b) {
+        return a.second.lastPart < b.second.lastPart;
+    });
 }

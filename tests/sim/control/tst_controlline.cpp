@@ -49,6 +49,8 @@ void TestControlLine::parses_data() {
     row("  wait 2s  ", Wait{2s});
     row("wait 86400s", Wait{24h});
     row("help", Help{});
+    QTest::newRow("a no-break space before the name")
+        << QString::fromUtf16(u"\u00A0help") << Command(Help{});
 }
 
 void TestControlLine::parses() {

@@ -77,6 +77,8 @@ private slots:
     void playsTheSimAndTheNetwork();
     void reportsAndRefuses_data();
     void reportsAndRefuses();
+    void boundsWhatWaits_data();
+    void boundsWhatWaits();
     void stopsRoutingWithoutAcknowledgement();
     void answersLate();
     void restarts();
@@ -195,6 +197,8 @@ void TestSimulatedModem::answers_data() {
     QTest::newRow("+CREG=1 reports the change after the line")
         << quiet("AT+CREG=1;+CFUN=0\r", "AT+CFUN=1\r")
         << ok + "\r\nOK\r\n\r\n+CREG: 0\r\n\r\nOK\r\n\r\n+CREG: 1\r\n";
+    QTest::newRow("+CREG=1 reports the change before the next line")
+        << quiet("AT+CREG=1;+CFUN=0\rAT\r") << ok + "\r\nOK\r\n\r\n+CREG: 0\r\n\r\nOK\r\n";
     QTest::newRow("+CGREG=2 reports with the location")
         << quiet("AT+CGREG=2;+CGATT=0;+CGATT=1\r")
         << ok + "\r\nOK\r\n\r\n+CGREG: 0\r\n\r\n+CGREG: 1,\"1A2B\",\"3C4D\"\r\n";
@@ -423,6 +427,40 @@ void TestSimulatedModem::reportsAndRefuses() {
           "output");
 }
 
+void TestSimulatedModem::boundsWhatWaits_data() {
+    QTest::addColumn<QByteArrayList>("input");
+    QTest::addColumn<int>("dropped");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("answers");
+
+    QByteArrayList reports{"<reports by hand>", "ATE0;+CNMI=2,1,0,1\r"};
+    for (int i = 0; i < 257; ++i)
+        reports += QByteArrayList{"AT+CMGS=25\r", "0021" + TestPdu.mid(4) + '\x1A'};
+    // Reference 1 came round again: only the newer message's report waits on it.
+    QTest::newRow("status reports, 256")
+        << reports + QByteArrayList(2, "<report 1 delivered>") << 1 << QByteArray("+CDS: ") << 1;
+    const QByteArrayList network{"ATE0;+CNMI=2,2\r", "<network off>"};
+    QTest::newRow("messages in the network, 1000")
+        << network + QByteArrayList(1001, Incoming) + QByteArrayList{"<network roaming>"} << 1
+        << QByteArray("+CMT: ") << 1000;
+}
+
+// What waits on the network stays within its bounds; what goes past them is logged.
+void TestSimulatedModem::boundsWhatWaits() {
+    QFETCH(QByteArrayList, input);
+    QFETCH(QByteArray, answer);
+
+    SimulatedModem modem;
+    QSignalSpy noted(&modem, &SimulatedModem::noted);
+    const QByteArray output = ::answer(modem, input);
+    QTEST(int(std::count_if(noted.begin(), noted.end(),
+                            [](const QList<QVariant> &note) {
+                                return note.constFirst().toString().contains(u"dropped");
+                            })),
+          "dropped");
+    QTEST(int(output.count(answer)), "answers");
+}
+
 void TestSimulatedModem::stopsRoutingWithoutAcknowledgement() {
     SimulatedModem modem;
     modem.setAcknowledgementTimeout(std::chrono::milliseconds(1));
@@ -570,6 +608,9 @@ void TestSimulatedModem::sendsText_data() {
         << QByteArrayList{setup, "AT+CMGF=1;+CSMP=17,167,0,8\r", "AT+CMGS=\"1\"\r",
                           QByteArray("0041").repeated(71) + '\x1A'}
         << prompt + refused << QString() << 0 << QString();
+    QTest::newRow("UCS2 number ending in a line feed")
+        << QByteArrayList{setup, "AT+CMGF=1;+CSCS=\"UCS2\"\r", "AT+CMGS=\"0031000A\"\r"}
+        << QByteArray("ATE0\r\r\nOK\r\n\r\nOK\r\n\r\nERROR\r\n") << QString() << 0 << QString();
     QTest::newRow("UCS2 number not in hex")
         << QByteArrayList{setup, "AT+CMGF=1;+CSCS=\"UCS2\"\r", "AT+CMGS=\"123\"\r"}
         << QByteArray("ATE0\r\r\nOK\r\n\r\nOK\r\n\r\nERROR\r\n") << QString() << 0 << QString();
@@ -632,6 +673,11 @@ void TestSimulatedModem::receives_data() {
         << ok + "\r\nOK\r\n\r\n+CMT: \"+447700900456\",,\"26/12/08,15:30:00+04\"\r\nHello\r\n";
     QTest::newRow("held while a command line is typed")
         << QByteArrayList{"ATE0\r", "AT", Incoming, "\r"} << ok + "\r\nOK\r\n" + cmti;
+    QTest::newRow("held while a command line is typed, the last 100")
+        << QByteArrayList{"ATE0;+CNMI=2,2\r", "AT"} + QByteArrayList(101, Incoming) +
+               QByteArrayList{"\r"}
+        << "ATE0;+CNMI=2,2\r\r\nOK\r\n\r\nOK\r\n" +
+               QByteArray("\r\n+CMT: ,24\r\n" + hello + "\r\n").repeated(100);
     QTest::newRow("held while a prompt waits")
         << QByteArrayList{"ATE0\r", "AT+CMGS=25\r", Incoming, "\x1B"}
         << ok + "\r\n> \r\nOK\r\n" + cmti;
@@ -730,7 +776,9 @@ void TestSimulatedModem::countsReferences() {
     // <mr> is an integer 0...255 (TS 27.005 3.1): it wraps.
     QCOMPARE(accepted.at(255).at(0).value<AcceptedMessage>().reference, 0);
     QCOMPARE(accepted.at(256).at(0).value<AcceptedMessage>().reference, 1);
-    QCOMPARE(modem.acceptedMessages().size(), 257);
+    // One message for each reference is kept: the first went when its reference came round.
+    QCOMPARE(modem.acceptedMessages().size(), 256);
+    QCOMPARE(modem.acceptedMessages().constFirst().reference, 2);
 }
 
 // Every byte value in every state: the modem must answer each line and never stop doing so.

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "modemline.h"
+#include "modemlog.h"
 #include "pseudoterminal.h"
 #include "simulatedmodem.h"
 
+#include <QBuffer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -53,6 +55,8 @@ private slots:
     void startsAfreshForTheNextProgram();
     void answersAProgramAnotherLeftBeside();
     void holdsBackAProgramThatDoesNotRead();
+    void holdsIndicationsForAProgramThatDoesNotRead();
+    void logsALongMessageLeftUnfinished();
 };
 
 void TestModemLine::startsAfreshForTheNextProgram_data() {
@@ -147,6 +151,48 @@ void TestModemLine::holdsBackAProgramThatDoesNotRead() {
         return sent % command.size() == 0 && answers == sent / command.size();
     };
     QTRY_VERIFY_WITH_TIMEOUT(allAnswered(), 20'000);
+}
+
+// Messages arriving for a program that has stopped reading wait in the modem, as many as it
+// holds; the ones past that are dropped and logged, never kept without end nor lost unsaid.
+void TestModemLine::holdsIndicationsForAProgramThatDoesNotRead() {
+    SimulatedModem modem;
+    ModemLine line(&modem);
+    QVERIFY(line.openPseudoTerminal());
+    Program program(line.devicePath());
+    QVERIFY(program.isOpen());
+    QCOMPARE(::write(program.descriptor(), "ATE0;+CNMI=2,2\r", 15), 15);
+    QTRY_VERIFY(program.received().endsWith("OK\r\n"));
+
+    QSignalSpy noted(&modem, &SimulatedModem::noted);
+    constexpr int Messages = 2000;
+    for (int i = 0; i < Messages; ++i) {
+        modem.deliver(QStringLiteral("+447700900456"), QStringLiteral("Message %1").arg(i));
+        QCoreApplication::processEvents();
+    }
+    const auto dropped = [&] {
+        return std::count_if(noted.begin(), noted.end(), [](const QList<QVariant> &note) {
+            return note.constFirst().toString().contains(u"dropped");
+        });
+    };
+    QVERIFY(dropped() > 0);
+    QTRY_COMPARE(program.received().count("+CMT: ") + dropped(), Messages);
+}
+
+// Once a long message has waited for its next part long enough, the log says it is dropped,
+// with no other message to prompt it.
+void TestModemLine::logsALongMessageLeftUnfinished() {
+    SimulatedModem modem;
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    ModemLog log(&modem, &output);
+    log.setLongMessageWait(std::chrono::seconds(1));
+    // Part 1 of 2 of long message 7, "Hi" in 8-bit data.
+    modem.receive("AT+CMGS=21\r0041000C914477000910320004080500030702014869\x1A");
+    QVERIFY2(output.data().contains("== accepted message 1"), output.data());
+    QTRY_VERIFY2(output.data().contains("-- long message 7 to +447700900123 dropped with parts 1 "
+                                        "of 2: no part came for 1 s\n"),
+                 output.data());
 }
 
 QTEST_GUILESS_MAIN(TestModemLine)

@@ -6,7 +6,20 @@
 
 #include <QTest>
 
+namespace {
+
+// A part of message `message` (its reference), `second`s after the first part of all.
+struct Part {
+    int message = 0;
+    int number = 0;
+    int count = 0;
+    int second = 0;
+};
+
+} // namespace
+
 Q_DECLARE_METATYPE(SmsCoding)
+Q_DECLARE_METATYPE(QList<Part>)
 
 class TestSmsDeliver : public QObject {
     Q_OBJECT
@@ -16,6 +29,8 @@ private slots:
     void encodes();
     void splits_data();
     void splits();
+    void reassembles_data();
+    void reassembles();
 };
 
 void TestSmsDeliver::encodes_data() {
@@ -90,6 +105,72 @@ void TestSmsDeliver::splits() {
     QCOMPARE(sizes, partSizes);
     QCOMPARE(joined, text);
     QCOMPARE(whole, parts.size() > 1 ? std::optional(text) : std::nullopt);
+}
+
+void TestSmsDeliver::reassembles_data() {
+    QTest::addColumn<QList<Part>>("parts");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QStringList>("completed");
+    QTest::addColumn<QStringList>("dropped");
+    // When the next message runs out of time, -1 if none waits.
+    QTest::addColumn<int>("next");
+
+    QTest::newRow("parts 4 minutes apart")
+        << QList<Part>{{1, 1, 3, 0}, {1, 3, 3, 240}, {1, 2, 3, 480}} << 3600
+        << QStringList{"1: 1 2 3"} << QStringList() << -1;
+    QTest::newRow("a part 5 minutes late")
+        << QList<Part>{{1, 1, 2, 0}, {1, 2, 2, 300}} << 3600 << QStringList()
+        << QStringList{"1: 1 of 2, late", "1: 2 of 2, late"} << -1;
+    QTest::newRow("one message late, another on time")
+        << QList<Part>{{1, 1, 2, 0}, {2, 1, 2, 100}, {2, 2, 2, 200}} << 300 << QStringList{"2: 1 2"}
+        << QStringList{"1: 1 of 2, late"} << -1;
+    QList<Part> crowd;
+    for (int message = 1; message <= 5; ++message) {
+        for (int number = 1; number < 255; ++number)
+            crowd.append({message, number, 255, message});
+    }
+    QTest::newRow("over 1020 parts waiting")
+        << crowd << 5 << QStringList() << QStringList{"1: 254 of 255, crowded out"} << 302;
+}
+
+// Parts as a log takes them: what ran out of time is dropped first, then the part goes in.
+void TestSmsDeliver::reassembles() {
+    QFETCH(QList<Part>, parts);
+    QFETCH(int, end);
+
+    const Concatenation::Clock::time_point start;
+    Concatenation reassembly;
+    QStringList completed;
+    QStringList dropped;
+    const auto expire = [&](int second) {
+        for (const Concatenation::Unfinished &message :
+             reassembly.expire(start + std::chrono::seconds(second))) {
+            const QString received = message.received.size() == 1
+                                         ? QString::number(message.received.constFirst())
+                                         : QString::number(message.received.size());
+            dropped.append(QStringLiteral("%1: %2 of %3, %4")
+                               .arg(message.reference)
+                               .arg(received)
+                               .arg(message.count)
+                               .arg(message.crowdedOut ? "crowded out" : "late"));
+        }
+    };
+    for (const Part &part : parts) {
+        expire(part.second);
+        const QByteArray header =
+            QByteArray::fromHex("0003") + char(part.message) + char(part.count) + char(part.number);
+        const auto whole = reassembly.add(QStringLiteral("+447700900456"), header,
+                                          QString::number(part.number) + u' ',
+                                          start + std::chrono::seconds(part.second));
+        if (whole)
+            completed.append(QStringLiteral("%1: %2").arg(part.message).arg(whole->trimmed()));
+    }
+    expire(end);
+    QTEST(completed, "completed");
+    QTEST(dropped, "dropped");
+    const auto next = reassembly.nextExpiry();
+    QTEST(next ? int(std::chrono::duration_cast<std::chrono::seconds>(*next - start).count()) : -1,
+          "next");
 }
 
 QTEST_APPLESS_MAIN(TestSmsDeliver)
