@@ -8,6 +8,11 @@
 #include <QSerialPort>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 constexpr int TimeoutMs = 20'000;
@@ -34,6 +39,7 @@ private slots:
     void talksToATerminalProgram();
     void answersOnAGivenDevice();
     void refusesAMissingDevice();
+    void readsATerminalOfAnotherSession();
 };
 
 void TestModemSim::initTestCase() {
@@ -138,6 +144,31 @@ void TestModemSim::refusesAMissingDevice() {
     QVERIFY(modemsim.waitForFinished(TimeoutMs));
     QCOMPARE(modemsim.exitCode(), 1);
     QVERIFY(modemsim.readAllStandardError().contains("/dev/modempad-no-such-device"));
+}
+
+// Started in a session of its own, as su -c and setsid start it, modemsim has no controlling
+// terminal, so none can stop it for reading: the terminal on its standard input reads as a pipe.
+void TestModemSim::readsATerminalOfAnotherSession() {
+#ifdef Q_OS_UNIX
+    PseudoTerminal terminal;
+    const QByteArray device = QFile::encodeName(terminal.devicePath());
+    QProcess modemsim;
+    modemsim.setChildProcessModifier([device] {
+        ::setsid();
+        ::dup2(::open(device.constData(), O_RDWR | O_NOCTTY), STDIN_FILENO);
+    });
+    modemsim.start(QStringLiteral(MODEMSIM));
+    QVERIFY(QTest::qWaitFor([&] { return modemsim.canReadLine(); }, TimeoutMs));
+    modemsim.readLine();
+
+    QVERIFY(terminal.write("sms +447700900456 Hello\n"));
+    QByteArray log;
+    QVERIFY2(waitFor(modemsim, log, "-- message from +447700900456"), log.constData());
+    modemsim.terminate();
+    QVERIFY(modemsim.waitForFinished(TimeoutMs));
+#else
+    QSKIP("Sessions and controlling terminals are a POSIX matter.");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestModemSim)
