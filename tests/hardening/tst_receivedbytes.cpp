@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-// Whatever the line carries reaches the log through the whole window, each byte as the README
+// Whatever the line carries reaches the log through the whole window, each byte as docs/design.md
 // says it is shown, none lost, reordered or merged.
 class TestReceivedBytes : public QObject {
     Q_OBJECT
