@@ -9,9 +9,10 @@
 # simulate, so that nothing lands on the system that runs the tests.
 #
 # What the steps must survive is their order: a file that a step under sudo leaves behind, owned
-# by root, that a later step of the user's must write. Run as root, as CI runs, the steps are
-# still kept apart as two users: those under sudo run as nobody allowed to write anywhere, the
-# user's as root without that right, so that neither may write what the other owns.
+# by root, that a later step of the user's must write. Run as root, as CI runs, the two are still
+# kept apart as two owners: the steps under sudo act as nobody with the right to write anywhere,
+# the user's as root without that right, so that these may not write what those leave, as a
+# user may not.
 set -euo pipefail
 
 doc=$1
@@ -36,14 +37,15 @@ echo 'APT::Get::Simulate "true";' >"$work/apt.conf"
 
 user=()
 administrator=(env DESTDIR="$work/root" APT_CONFIG="$work/apt.conf")
+shell=(bash -euo pipefail)
 if ((EUID == 0)); then
-    # Some programs ask access(2), which goes by the real user and not by the right: the user
-    # under sudo must reach the build and own the root it installs into.
-    chmod 0755 "$work"
-    chown nobody:nogroup "$work/root"
     user=(setpriv --bounding-set=-dac_override,-fowner)
-    administrator=(setpriv --reuid=nobody --regid=nogroup --clear-groups
+    # Only the effective user is nobody: access(2) goes by the real one, which must stay root
+    # for paths only root may enter (a build under /root), and bash -p keeps bash from setting
+    # the effective user back to the real one.
+    administrator=(setpriv --euid=nobody --egid=nogroup --clear-groups
         --inh-caps=+dac_override --ambient-caps=+dac_override "${administrator[@]}")
+    shell=(bash -p -euo pipefail)
 elif [[ -e $build/install_manifest.txt && ! -w $build/install_manifest.txt ]]; then
     # A real `sudo cmake --install` left it, and only root may write it again.
     echo "SKIP: $build/install_manifest.txt is root's: the steps under sudo cannot be run" \
@@ -56,9 +58,9 @@ while IFS= read -r line; do
     [[ -n $line ]] || continue
     echo "+ $line"
     if [[ $line == "sudo "* ]]; then
-        "${administrator[@]}" bash -euo pipefail -c "${line#sudo }"
+        "${administrator[@]}" "${shell[@]}" -c "${line#sudo }"
     else
-        "${user[@]}" bash -euo pipefail -c "$line"
+        "${user[@]}" "${shell[@]}" -c "$line"
     fi
 done <<<"$commands"
 
