@@ -4,10 +4,8 @@
 #include "form1.h"
 
 #include "commcontrol.h"
-#include "commerror.h"
 #include "failurepolicy.h"
 #include "loglayout.h"
-#include "modemcommands.h"
 #include "portnumber.h"
 #include "receivelog.h"
 
@@ -18,17 +16,29 @@
 #include <QPushButton>
 #include <QStringList>
 
-Form1::Form1(QWidget *parent)
+#include <tuple>
+
+namespace {
+
+std::string_view view(const QByteArray &utf8) {
+    return {utf8.constData(), std::size_t(utf8.size())};
+}
+
+} // namespace
+
+Form1::Form1(const Settings &settings, QWidget *parent)
     : QWidget(parent)
     , Label1(new QLabel(QStringLiteral("Port:"), this))
-    , txtPort(new QLineEdit(QStringLiteral("5"), this))
+    , txtPort(new QLineEdit(settings.port, this))
     , Connect(new QPushButton(QStringLiteral("Connect"), this))
     , Text1(new QPlainTextEdit(QStringLiteral("Text1"), this))
     , Command1(new QPushButton(QStringLiteral("AT+CMGF=0"), this))
     , Command2(new QPushButton(QStringLiteral("Command1"), this))
     , Command3(new QPushButton(QStringLiteral("Command1"), this))
     , Command4(new QPushButton(QStringLiteral("Command1"), this))
-    , Comm1(new CommControl(this)) {
+    , Comm1(new CommControl(this))
+    , m_message(view(settings.to.toUtf8()), view(settings.text.toUtf8()))
+    , m_lineSettings(QStringLiteral("%1,n,8,1").arg(settings.baud)) {
     setWindowTitle(QStringLiteral("Form1"));
     Label1->setObjectName(QStringLiteral("Label1"));
     txtPort->setObjectName(QStringLiteral("txtPort"));
@@ -40,16 +50,19 @@ Form1::Form1(QWidget *parent)
     Command4->setObjectName(QStringLiteral("Command4"));
     Comm1->setObjectName(QStringLiteral("Comm1"));
 
-    // Three buttons share one caption; say what each one writes.
-    const std::pair<QPushButton *, const ModemCommand &> commands[] = {
-        {Command1, ModemCommands::selectPduMode},
-        {Command2, ModemCommands::announcePdu},
-        {Command3, ModemCommands::sendTestMessage},
-        {Command4, ModemCommands::textBody},
+    // Three buttons share one caption; say what each one writes, and what the message is. The
+    // text goes on a line of its own: a tooltip takes its first line for markup if it looks so.
+    const QString message = ModemCommands::describeMessage(settings.to, settings.text) +
+                            QStringLiteral(":\n") + settings.text;
+    const std::tuple<QPushButton *, ModemCommand, QString> commands[] = {
+        {Command1, ModemCommands::selectPduMode, QString()},
+        {Command2, m_message.announce(), QStringLiteral("\nAnnounces the message ") + message},
+        {Command3, m_message.send(), QStringLiteral("\nThe message ") + message},
+        {Command4, ModemCommands::textBody, QString()},
     };
-    for (const auto &[button, command] : commands) {
-        button->setToolTip(command.description());
-        button->setAccessibleDescription(command.description());
+    for (const auto &[button, command, purpose] : commands) {
+        button->setToolTip(command.description() + purpose);
+        button->setAccessibleDescription(command.description() + purpose);
     }
     // A screen reader names the port box after its label; the log box has no label to lend it a
     // name, and what it shows of the bytes needs saying.
@@ -95,9 +108,12 @@ void Form1::closeEvent(QCloseEvent *event) {
 }
 
 void Form1::Connect_Click() {
-    const qint16 port = portNumberFromText(txtPort->text());
-    Comm1->setCommPort(port);
-    Comm1->setSettings(QStringLiteral("2400,n,8,1"));
+    const QString port = txtPort->text();
+    if (isDevicePath(port))
+        Comm1->setDevicePath(port.trimmed());
+    else
+        Comm1->setCommPort(portNumberFromText(port));
+    Comm1->setSettings(m_lineSettings);
     Comm1->setHandshaking(CommControl::comRTS);
     Comm1->setRTSEnable(true);
     Comm1->setDTREnable(true);
@@ -113,11 +129,11 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command2_Click() {
-    Comm1->setOutput(ModemCommands::announcePdu.bytes());
+    Comm1->setOutput(m_message.announce().bytes());
 }
 
 void Form1::Command3_Click() {
-    Comm1->setOutput(ModemCommands::sendTestMessage.bytes());
+    Comm1->setOutput(m_message.send().bytes());
 }
 
 void Form1::Command4_Click() {
@@ -137,11 +153,7 @@ void Form1::Form_Unload(qint16 &cancel) {
 }
 
 template<typename Handler> void Form1::dispatch(Handler handler) {
-    try {
-        handler();
-    } catch (const CommError &error) {
-        FailurePolicy::apply(*this, *Comm1, error);
-    }
+    FailurePolicy::run(handler, this, Comm1);
 }
 
 void Form1::placeControls() {
@@ -164,7 +176,8 @@ void Form1::placeControls() {
 
 void Form1::describePorts() {
     const QMap<qint16, QString> ports = Comm1->ports();
-    QStringList lines{QStringLiteral("The number of the serial port to open.")};
+    QStringList lines{
+        QStringLiteral("The number of the serial port to open, or the path of its device.")};
     for (auto it = ports.begin(); it != ports.end(); ++it)
         lines << QStringLiteral("%1 = %2").arg(it.key()).arg(it.value());
     if (ports.isEmpty())

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "modemcommands.h"
+#include "settings.h"
+
 #include <QWidget>
 
 class CommControl;
@@ -17,7 +20,8 @@ class Form1 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // Without settings, the build's defaults.
+    explicit Form1(const Settings &settings = Settings(), QWidget *parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -31,7 +35,7 @@ private:
     void Comm1_OnComm();
     void Form_Unload(qint16 &cancel);
 
-    // Runs a handler; the only place where a failure in one is caught.
+    // Runs a handler under the failure policy.
     template<typename Handler> void dispatch(Handler handler);
 
     void placeControls();
@@ -47,4 +51,8 @@ private:
     QPushButton *Command3;
     QPushButton *Command4;
     CommControl *Comm1;
+
+    // What the second and third buttons write, and the line settings Connect sets.
+    const ModemCommands::MessageCommands m_message;
+    const QString m_lineSettings;
 };

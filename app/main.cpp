@@ -1,16 +1,128 @@
 // SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "failurepolicy.h"
 #include "form1.h"
+#include "startoptions.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+
+// The options that QGuiApplication and QApplication take out of the arguments, as their
+// documentation lists them: taken here unseen, so that they are not reported as mistakes, and
+// left in place for Qt.
+struct QtOption {
+    const char *name;
+    const char *valueName;
+};
+constexpr QtOption QtOptions[] = {
+    {"platform", "NAME[:OPTIONS]"},
+    {"platformpluginpath", "PATH"},
+    {"platformtheme", "NAME"},
+    {"plugin", "PLUGIN"},
+    {"qmljsdebugger", "PORT"},
+    {"qwindowgeometry", "GEOMETRY"},
+    {"qwindowicon", "ICON"},
+    {"qwindowtitle", "TITLE"},
+    {"reverse", nullptr},
+    {"session", "SESSION"},
+    {"display", "DISPLAY"},
+    {"geometry", "GEOMETRY"},
+    {"style", "STYLE"},
+    {"stylesheet", "FILE"},
+    {"widgetcount", nullptr},
+};
+
+// The options and what --help says; --help-all shows Qt's as well.
+void describe(QCommandLineParser &parser, bool qtOptionsShown) {
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "A window for trying out a GSM modem on a serial port: Connect opens the port, and the "
+            "buttons below it write the AT commands that send a short message in PDU mode.\n"
+            "Each setting comes from its option, else from the settings file %1, else from the "
+            "build. Qt's own options, such as -platform NAME, are taken as well.")
+            .arg(StartOptions::filePath()));
+    // Qt's options are written with one dash.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    for (const QtOption &qt : QtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name),
+                                  QStringLiteral("Taken by Qt (see QGuiApplication)."),
+                                  QString::fromLatin1(qt.valueName));
+        if (!qtOptionsShown)
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+int print(std::FILE *stream, const QString &text, int status) {
+    std::fputs(qPrintable(text), stream);
+    return status;
+}
+
+int usageError(const QString &message) {
+    return print(stderr, QStringLiteral("modempad: %1\n").arg(message), 2);
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("modempad"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MODEMPAD_VERSION));
+
+    // Read before QApplication exists, which needs a display: --help, --version and a mistake
+    // are answered over ssh and on a system without one too.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    describe(parser, false);
+    const StartOptions options(parser, Setting::names());
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            return usageError(parser.errorText());
+        return usageError(
+            QStringLiteral("unknown option %1%2: modempad --help lists the options")
+                .arg(unknown.constFirst().size() == 1 ? "-" : "--", unknown.constFirst()));
+    }
+    // With no QCoreApplication, Qt names the program as below.
+    const auto help = [&](QCommandLineParser &shown) {
+        return print(
+            stdout,
+            shown.helpText().replace(QLatin1String("<executable_name>"), arguments.constFirst()),
+            0);
+    };
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        QCommandLineParser all;
+        describe(all, true);
+        const StartOptions shown(all, Setting::names());
+        return help(all);
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        return help(parser);
+    if (parser.isSet(QStringLiteral("version")))
+        return print(stdout, QStringLiteral("modempad %1\n").arg(MODEMPAD_VERSION), 0);
+    if (!parser.positionalArguments().isEmpty()) {
+        return usageError(QStringLiteral("unexpected argument \"%1\": modempad takes options only")
+                              .arg(parser.positionalArguments().constFirst()));
+    }
+    if (const QString fault = options.commandLineFault(); !fault.isEmpty())
+        return usageError(fault);
+
     QApplication app(argc, argv);
     // Lets a Wayland desktop match the window to its desktop entry, and so show its icon; the
     // entry is named after the application's id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ModemPad"));
-    Form1 form;
+    Settings settings;
+    if (!FailurePolicy::run([&] { settings = options.settings(); }))
+        return 1;
+    Form1 form(settings);
     form.show();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 
 #include "autopilot.h"
 
+#include "modemidentity.h"
 #include "modemlog.h"
 #include "simulatedmodem.h"
 #include "testmessage.h"
@@ -14,12 +15,6 @@
 #include <QPushButton>
 
 namespace {
-
-// The message the buttons send, as the build was configured.
-const QString Destination =
-    QString::fromUtf8(TestMessage::number.data(), qsizetype(TestMessage::number.size()));
-const QString Text =
-    QString::fromUtf8(TestMessage::text.data(), qsizetype(TestMessage::text.size()));
 
 QString withoutBlanks(QString text) {
     return text.remove(u' ');
@@ -41,6 +36,8 @@ Autopilot::Autopilot(QWidget *window, SimulatedModem *modem, ModemLog *log, QObj
         {button("Command2"), {QStringLiteral(">"), QStringLiteral("ERROR")}},
         {button("Command3"), {QStringLiteral("OK"), QStringLiteral("ERROR")}},
     };
+    setMessage(QString::fromUtf8(TestMessage::number.data(), qsizetype(TestMessage::number.size())),
+               QString::fromUtf8(TestMessage::text.data(), qsizetype(TestMessage::text.size())));
 
     m_timeout.setSingleShot(true);
     m_timeout.setInterval(std::chrono::seconds(30));
@@ -54,6 +51,17 @@ Autopilot::Autopilot(QWidget *window, SimulatedModem *modem, ModemLog *log, QObj
     // A failure shows a modal box that would wait for a user forever.
     m_boxWatch.setInterval(100);
     connect(&m_boxWatch, &QTimer::timeout, this, &Autopilot::watchForFailureBox);
+}
+
+void Autopilot::setMessage(const QString &destination, const QString &text) {
+    m_destination = destination;
+    m_messageText = text;
+    // A message to the modem's own number is done once it is back: announced (+CMTI), or
+    // passed on whole (+CMT), after the OK to the send.
+    m_steps.last().answers = destination == QLatin1String(ModemIdentity::OwnNumber)
+                                 ? QStringList{QStringLiteral("+CMTI:"), QStringLiteral("+CMT:"),
+                                               QStringLiteral("ERROR")}
+                                 : QStringList{QStringLiteral("OK"), QStringLiteral("ERROR")};
 }
 
 void Autopilot::start() {
@@ -94,11 +102,13 @@ void Autopilot::finish() {
     if (messages.size() != 1)
         return fail(QStringLiteral("the modem accepted %1 messages, not one").arg(messages.size()));
     const SmsSubmit &submit = messages.constFirst().submit;
-    if (submit.destination != Destination || submit.text != Text)
+    if (submit.destination != m_destination || submit.text != m_messageText)
         return fail(QStringLiteral("the message arrived as \"%1\" to %2, not \"%3\" to %4")
-                        .arg(submit.text, submit.destination, Text, Destination));
+                        .arg(submit.text, submit.destination, m_messageText, m_destination));
     m_log->writeLine(
-        QStringLiteral("autopilot: \"%1\" to %2 arrived intact").arg(Text, Destination));
+        QStringLiteral("autopilot: \"%1\" to %2 arrived intact").arg(m_messageText, m_destination));
+    if (m_destination == QLatin1String(ModemIdentity::OwnNumber))
+        m_log->writeLine(QStringLiteral("autopilot: it came back to the modem, as the log shows"));
     QCoreApplication::exit(0);
 }
 

@@ -16,7 +16,8 @@ class QWidget;
 
 // Drives the window as a user would: Connect, then Command1, Command2 and Command3, each once
 // the modem's answer to the one before is in the log. Ends the application with 0 once the
-// modem has accepted the message ModemPad means to send, intact, and 1 otherwise.
+// modem has accepted the message ModemPad means to send, intact, and 1 otherwise. A message to
+// the modem's own number must also come back to it, and the log show it arriving.
 class Autopilot : public QObject {
     Q_OBJECT
 
@@ -25,6 +26,9 @@ public:
 
     // How long to wait for each answer before giving up; 30 s unless set.
     void setAnswerTimeout(std::chrono::milliseconds timeout) { m_timeout.setInterval(timeout); }
+
+    // The message the window was given; the build's test message unless set.
+    void setMessage(const QString &destination, const QString &text);
 
     void start();
 
@@ -47,6 +51,8 @@ private:
     ModemLog *m_log;
     QPlainTextEdit *m_text;
     QList<Step> m_steps;
+    QString m_destination;
+    QString m_messageText;
     qsizetype m_next = 0;
     int m_seenBefore = 0;
     QTimer m_timeout;

@@ -4,10 +4,12 @@
 #include "autopilot.h"
 #include "commcontrol.h"
 #include "form1.h"
+#include "modemcommands.h"
 #include "modemconsole.h"
 #include "modemline.h"
 #include "modemlog.h"
 #include "simulatedmodem.h"
+#include "startoptions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -79,6 +81,10 @@ int main(int argc, char *argv[]) {
                                                  "repeatable."),
                                   QStringLiteral("N=PATH"));
     parser.addOptions({autopilot, paced, port});
+    // The message and the line speed as modempad takes them; the port box keeps the simulated
+    // modem's number.
+    const StartOptions startOptions(
+        parser, {QStringLiteral("to"), QStringLiteral("text"), QStringLiteral("baud")});
 
     // Whether there is a display decides the platform, which must be set before QApplication
     // exists; everything else is checked on the arguments QApplication leaves.
@@ -123,6 +129,15 @@ int main(int argc, char *argv[]) {
                                   "port %1; --port %1=... would take it away")
                        .arg(SimulatedPort),
                    parser);
+    if (const QString fault = startOptions.commandLineFault(); !fault.isEmpty())
+        usageError(fault, parser);
+    // Started from a terminal, the demo tells of a bad settings file there, as of a bad option.
+    if (const QString fault = startOptions.fileFault(); !fault.isEmpty()) {
+        std::fprintf(stderr, "modempad-demo: %s\n", qPrintable(fault));
+        return 2;
+    }
+    // Neither has a fault, so this throws nothing.
+    const Settings settings = startOptions.settings();
 
     QFile output;
     output.open(stdout, QIODevice::WriteOnly);
@@ -139,12 +154,15 @@ int main(int argc, char *argv[]) {
     log.writeLine(QStringLiteral("simulated modem on port %1 = %2")
                       .arg(SimulatedPort)
                       .arg(line.devicePath()));
+    log.writeLine(QStringLiteral("the second and third buttons send the message %1: %2")
+                      .arg(ModemCommands::describeMessage(settings.to, settings.text),
+                           ModemLog::printable(settings.text)));
     ModemConsole console(&modem);
     if (!console.start())
         log.writeLine(QStringLiteral("-- messages cannot arrive from standard input: ") +
                       console.errorString());
 
-    Form1 form;
+    Form1 form(settings);
     auto *comm = form.findChild<CommControl *>(QStringLiteral("Comm1"));
     comm->mapPort(SimulatedPort, line.devicePath());
     for (auto it = mappings.begin(); it != mappings.end(); ++it)
@@ -152,6 +170,7 @@ int main(int argc, char *argv[]) {
     form.show();
 
     Autopilot pilot(&form, &modem, &log);
+    pilot.setMessage(settings.to, settings.text);
     if (autopilotOn) {
         if (!parser.isSet(autopilot))
             log.writeLine(QStringLiteral("no display: the autopilot runs the window offscreen"));

@@ -14,3 +14,12 @@ QString ModemCommand::description() const {
         .arg(QLatin1String(text.data(), qsizetype(text.size())),
              QLatin1String(terminatorName.data(), qsizetype(terminatorName.size())));
 }
+
+QString ModemCommands::describeMessage(const QString &number, const QString &text) {
+    const QByteArray utf8 = text.toUtf8();
+    const SmsPdu::TextSize size = SmsPdu::measure(std::string_view(utf8.data(), utf8.size()));
+    const QString coding = size.coding == SmsPdu::Coding::Gsm7
+                               ? QStringLiteral("in the GSM 7-bit alphabet, %1 septets")
+                               : QStringLiteral("in UCS2, %1 UTF-16 units");
+    return QStringLiteral("to %1 %2").arg(number, coding.arg(size.length));
+}

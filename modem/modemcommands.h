@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <string_view>
 
-// One fixed string for the modem: its text and the characters that end it.
+// One string for the modem: its text and the characters that end it.
 struct ModemCommand {
     std::string_view text;
     std::string_view terminator;
@@ -29,17 +29,6 @@ namespace ModemCommands {
 
 inline constexpr std::string_view crlf = "\r\n";
 inline constexpr std::string_view ctrlZ = "\x1A";
-
-// The test message goes to the number and carries the text that the build was configured with,
-// MODEMPAD_TEST_NUMBER and MODEMPAD_TEST_TEXT; the number is checked when CMake configures.
-static_assert(SmsPdu::textFault(TestMessage::text) != SmsPdu::TextFault::OutsideAlphabet,
-              "MODEMPAD_TEST_TEXT may hold only characters of the GSM 7-bit default alphabet "
-              "(3GPP TS 23.038), in UTF-8");
-static_assert(SmsPdu::textFault(TestMessage::text) != SmsPdu::TextFault::OverMaxSeptets,
-              "MODEMPAD_TEST_TEXT is over 160 septets, the most one message holds; each of "
-              "^ { } [ ] ~ \\ | and the euro sign takes two");
-inline constexpr SmsPdu::Octets testMessage =
-    SmsPdu::submit(TestMessage::number, TestMessage::text);
 
 // A command and a decimal number after it, spelled out at compile time.
 struct NumberedCommand {
@@ -57,13 +46,47 @@ struct NumberedCommand {
     }
     constexpr std::string_view text() const { return {chars.data(), size}; }
 };
-// AT+CMGS announces the TPDU, the octets after the service-centre part.
-inline constexpr NumberedCommand announceLength{"AT+CMGS=", SmsPdu::tpduLength(testMessage)};
+
+// What the second and third buttons write for one message: AT+CMGS with the length of its TPDU,
+// the octets after the service-centre part; then the PDU in hexadecimal and Ctrl-Z. Built at
+// compile time for the build's test message, and at run time for one given as the program
+// starts; the number and text must be ones that SmsPdu::submit() takes.
+class MessageCommands {
+public:
+    constexpr MessageCommands(std::string_view number, std::string_view text)
+        : m_pdu(SmsPdu::submit(number, text))
+        , m_announceLength("AT+CMGS=", SmsPdu::tpduLength(m_pdu)) {}
+
+    // Both refer to this object's own text.
+    constexpr ModemCommand announce() const { return {m_announceLength.text(), crlf, "CR LF"}; }
+    constexpr ModemCommand send() const { return {m_pdu.hex(), ctrlZ, "Ctrl-Z"}; }
+
+private:
+    SmsPdu::Octets m_pdu;
+    NumberedCommand m_announceLength;
+};
+
+// Says where a message goes and how its text is sent, for the tooltips of the buttons that send
+// it and for a log: "to +447700900123 in the GSM 7-bit alphabet, 13 septets".
+QString describeMessage(const QString &number, const QString &text);
+
+// The test message goes to the number and carries the text that the build was configured with,
+// MODEMPAD_TEST_NUMBER and MODEMPAD_TEST_TEXT; the number is checked when CMake configures.
+inline constexpr SmsPdu::TextSize testTextSize = SmsPdu::measure(TestMessage::text);
+static_assert(testTextSize.utf8, "MODEMPAD_TEST_TEXT must be given in UTF-8");
+static_assert(testTextSize.coding != SmsPdu::Coding::Gsm7 || testTextSize.fits(),
+              "MODEMPAD_TEST_TEXT is over 160 septets, the most one message holds in the GSM "
+              "7-bit default alphabet; each of ^ { } [ ] ~ \\ | and the euro sign takes two");
+static_assert(testTextSize.coding != SmsPdu::Coding::Ucs2 || testTextSize.fits(),
+              "MODEMPAD_TEST_TEXT is over 70 UTF-16 code units, the most one message holds in "
+              "UCS2, which a character outside the GSM 7-bit default alphabet needs; a character "
+              "beyond U+FFFF, such as an emoji, takes two");
+inline constexpr MessageCommands testMessage{TestMessage::number, TestMessage::text};
 
 // Lower-case "cmgf" is what modems have always been sent from this button; they take either.
 inline constexpr ModemCommand selectPduMode{"AT+cmgf=0", crlf, "CR LF"};
-inline constexpr ModemCommand announcePdu{announceLength.text(), crlf, "CR LF"};
-inline constexpr ModemCommand sendTestMessage{testMessage.hex(), ctrlZ, "Ctrl-Z"};
+inline constexpr ModemCommand announcePdu = testMessage.announce();
+inline constexpr ModemCommand sendTestMessage = testMessage.send();
 inline constexpr ModemCommand textBody{"This is a testing message ", ctrlZ, "Ctrl-Z"};
 
 } // namespace ModemCommands

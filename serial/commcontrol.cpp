@@ -68,9 +68,8 @@ CommControl::~CommControl() {
 
 void CommControl::setCommPort(qint16 number) {
     if (m_port.isOpen()) {
-        throw CommError(
-            CommError::PortAlreadyOpen,
-            QStringLiteral("Port %1 (%2) is already open.").arg(m_commPort).arg(device()));
+        throw CommError(CommError::PortAlreadyOpen,
+                        QStringLiteral("Port %1 is already open.").arg(portName(device())));
     }
     if (number < 1) {
         throw CommError(
@@ -80,6 +79,15 @@ void CommControl::setCommPort(qint16 number) {
                 .arg(listing(ports())));
     }
     m_commPort = number;
+    m_devicePath.clear();
+}
+
+void CommControl::setDevicePath(const QString &path) {
+    if (m_port.isOpen()) {
+        throw CommError(CommError::PortAlreadyOpen,
+                        QStringLiteral("Port %1 is already open.").arg(portName(device())));
+    }
+    m_devicePath = path;
 }
 
 CommControl::LineSettings CommControl::parseSettings(const QString &settings) {
@@ -157,9 +165,8 @@ void CommControl::setPortOpen(bool open) {
         return;
     }
     if (m_port.isOpen()) {
-        throw CommError(
-            CommError::PortAlreadyOpen,
-            QStringLiteral("Port %1 (%2) is already open.").arg(m_commPort).arg(device()));
+        throw CommError(CommError::PortAlreadyOpen,
+                        QStringLiteral("Port %1 is already open.").arg(portName(device())));
     }
     this->open();
 }
@@ -168,10 +175,9 @@ void CommControl::setOutput(const QByteArray &data) {
     requireOpen();
     if (m_port.write(data) != data.size()) {
         throw CommError(CommError::WriteFailed,
-                        QStringLiteral("Writing to port %1 (%2) failed: %3. Check that the device "
-                                       "is still connected and switched on.")
-                            .arg(m_commPort)
-                            .arg(device(), m_port.errorString()));
+                        QStringLiteral("Writing to port %1 failed: %2. Check that the device is "
+                                       "still connected and switched on.")
+                            .arg(portName(device()), m_port.errorString()));
     }
 }
 
@@ -193,8 +199,14 @@ QMap<qint16, QString> CommControl::ports() const {
 }
 
 QString CommControl::device() const {
+    if (!m_devicePath.isEmpty())
+        return m_devicePath;
     return m_mappedPorts.contains(m_commPort) ? m_mappedPorts.value(m_commPort)
                                               : PortLookup::systemPort(m_commPort);
+}
+
+QString CommControl::portName(const QString &device) const {
+    return m_devicePath.isEmpty() ? QStringLiteral("%1 (%2)").arg(m_commPort).arg(device) : device;
 }
 
 void CommControl::open() {
@@ -225,50 +237,49 @@ void CommControl::throwOpenFailure() const {
     const QString device = this->device();
     const QFileInfo file(device);
     switch (m_port.error()) {
-    case QSerialPort::DeviceNotFoundError:
+    case QSerialPort::DeviceNotFoundError: {
+        const QString missing =
+            m_devicePath.isEmpty()
+                ? QStringLiteral("Port %1 names %2, which").arg(m_commPort).arg(device)
+                : device;
         throw CommError(CommError::NoSuchPort,
-                        QStringLiteral("Port %1 names %2, which is not there (any more): the "
-                                       "device may have been unplugged. %3")
-                            .arg(m_commPort)
-                            .arg(device, listing(ports())));
+                        QStringLiteral("%1 is not there (any more): the device may have been "
+                                       "unplugged. %2")
+                            .arg(missing, listing(ports())));
+    }
     case QSerialPort::PermissionError:
         // Qt reports a lock held by another program as a permission error too; only the
         // device's own mode tells the two apart. On Windows (no such file) it means in use.
         if (!file.exists() || (file.isReadable() && file.isWritable())) {
             throw CommError(CommError::PortInUse,
-                            QStringLiteral("Port %1 (%2) is in use by another program. Close "
-                                           "that program and try again (a modem just plugged in "
-                                           "can be held for a few seconds while the system "
-                                           "probes it), or choose another port.")
-                                .arg(m_commPort)
-                                .arg(device));
+                            QStringLiteral("Port %1 is in use by another program. Close that "
+                                           "program and try again (a modem just plugged in can "
+                                           "be held for a few seconds while the system probes "
+                                           "it), or choose another port.")
+                                .arg(portName(device)));
         }
         if (file.permissions().testFlags(QFile::ReadGroup | QFile::WriteGroup)) {
             throw CommError(
                 CommError::PermissionDenied,
-                QStringLiteral("You may not open port %1 (%2): only members of the group \"%3\" "
-                               "may. Add your user to that group (on Debian: sudo adduser $USER "
-                               "%3), then log out and in again.")
-                    .arg(m_commPort)
-                    .arg(device, file.group()));
+                QStringLiteral("You may not open port %1: only members of the group \"%2\" may. "
+                               "Add your user to that group (on Debian: sudo adduser $USER %2), "
+                               "then log out and in again.")
+                    .arg(portName(device), file.group()));
         }
         throw CommError(CommError::PermissionDenied,
-                        QStringLiteral("You may not open port %1 (%2): only its owner \"%3\" may. "
-                                       "Ask the administrator of this computer for access to it.")
-                            .arg(m_commPort)
-                            .arg(device, file.owner()));
+                        QStringLiteral("You may not open port %1: only its owner \"%2\" may. Ask "
+                                       "the administrator of this computer for access to it.")
+                            .arg(portName(device), file.owner()));
     case QSerialPort::UnsupportedOperationError:
         throw CommError(CommError::SettingRefused,
-                        QStringLiteral("Port %1 (%2) refuses the line settings \"%3\": %4. Check "
-                                       "that it is a serial port.")
-                            .arg(m_commPort)
-                            .arg(device, m_settings, m_port.errorString()));
+                        QStringLiteral("Port %1 refuses the line settings \"%2\": %3. Check that "
+                                       "it is a serial port.")
+                            .arg(portName(device), m_settings, m_port.errorString()));
     default:
         throw CommError(CommError::OpenFailed,
-                        QStringLiteral("Port %1 (%2) could not be opened: %3. Check that it is a "
+                        QStringLiteral("Port %1 could not be opened: %2. Check that it is a "
                                        "serial port.")
-                            .arg(m_commPort)
-                            .arg(device, m_port.errorString()));
+                            .arg(portName(device), m_port.errorString()));
     }
 }
 
@@ -299,14 +310,14 @@ void CommControl::requireOpen() const {
         return;
     if (!m_lostDevice.isEmpty()) {
         throw CommError(CommError::DeviceLost,
-                        QStringLiteral("Port %1 (%2) went away while it was open: the device was "
-                                       "unplugged or switched off. Plug it back in, then "
-                                       "start ModemPad again.")
-                            .arg(m_commPort)
-                            .arg(m_lostDevice));
+                        QStringLiteral("Port %1 went away while it was open: the device was "
+                                       "unplugged or switched off. Plug it back in, then start "
+                                       "ModemPad again.")
+                            .arg(portName(m_lostDevice)));
     }
     throw CommError(CommError::PortNotOpen,
-                    QStringLiteral("Port %1 is not open. Press Connect first.").arg(m_commPort));
+                    QStringLiteral("Port %1 is not open. Press Connect first.")
+                        .arg(m_devicePath.isEmpty() ? QString::number(m_commPort) : m_devicePath));
 }
 
 void CommControl::applyLineSettings() {
@@ -314,10 +325,9 @@ void CommControl::applyLineSettings() {
         if (applied)
             return;
         throw CommError(CommError::SettingRefused,
-                        QStringLiteral("Port %1 (%2) refuses %3 (settings \"%4\"): %5. Check "
-                                       "that it is a serial port whose driver supports that.")
-                            .arg(m_commPort)
-                            .arg(device(), setting, m_settings, m_port.errorString()));
+                        QStringLiteral("Port %1 refuses %2 (settings \"%3\"): %4. Check that it "
+                                       "is a serial port whose driver supports that.")
+                            .arg(portName(device()), setting, m_settings, m_port.errorString()));
     };
     require(m_port.setBaudRate(m_line.baudRate), QStringLiteral("%1 baud").arg(m_line.baudRate));
     require(m_port.setParity(m_line.parity), parityName(m_line.parity));
@@ -351,10 +361,9 @@ void CommControl::applyModemLines() {
             return;
         }
         throw CommError(CommError::SettingRefused,
-                        QStringLiteral("Port %1 (%2) refuses to set its %3 line: %4. Check that "
-                                       "it is a serial port.")
-                            .arg(m_commPort)
-                            .arg(device(), line, m_port.errorString()));
+                        QStringLiteral("Port %1 refuses to set its %2 line: %3. Check that it is "
+                                       "a serial port.")
+                            .arg(portName(device()), line, m_port.errorString()));
     };
     require(m_port.setDataTerminalReady(m_dtrEnable), QStringLiteral("DTR"));
     // Under RTS/CTS flow control the driver raises and lowers RTS itself.

@@ -27,8 +27,15 @@ public:
     explicit CommControl(QObject *parent = nullptr);
     ~CommControl() override;
 
+    // Port n is the n-th device of the system's numbering (PortLookup), unless mapPort() puts
+    // another there. Setting it drops a device path set before.
     qint16 commPort() const { return m_commPort; }
     void setCommPort(qint16 number);
+
+    // A device named by its path, such as /dev/ttyUSB2 or COM3, opened in place of port
+    // CommPort until CommPort is set again; empty when CommPort names the port.
+    QString devicePath() const { return m_devicePath; }
+    void setDevicePath(const QString &path);
 
     // "baud,parity,data bits,stop bits", e.g. "2400,n,8,1"; parity is one of n, e, o, m, s.
     QString settings() const { return m_settings; }
@@ -87,6 +94,8 @@ private:
     void open();
     void close();
     QString device() const;
+    // How descriptions name the port: "5 (/dev/ttyUSB0)" for a number, the path for a path.
+    QString portName(const QString &device) const;
     void requireOpen() const;
     [[noreturn]] void throwOpenFailure() const;
     void applyLineSettings();
@@ -96,6 +105,7 @@ private:
 
     QSerialPort m_port;
     QMap<qint16, QString> m_mappedPorts;
+    QString m_devicePath;
     QString m_lostDevice;
 
     qint16 m_commPort = 1;

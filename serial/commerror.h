@@ -27,6 +27,7 @@ public:
         DeviceLost = 11,
         WriteFailed = 12,
         OpenFailed = 13,
+        BadSetting = 14,
     };
 
     CommError(Number number, const QString &description);

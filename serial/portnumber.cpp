@@ -7,6 +7,17 @@
 
 #include <QRegularExpression>
 
+namespace {
+
+// How a device's path looks here, for the text that is neither a number nor a path.
+#ifdef Q_OS_WIN
+constexpr QLatin1String ExamplePath("COM3");
+#else
+constexpr QLatin1String ExamplePath("/dev/ttyUSB0");
+#endif
+
+} // namespace
+
 qint16 portNumberFromText(const QString &text) {
     static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
     const QString trimmed = text.trimmed();
@@ -15,8 +26,9 @@ qint16 portNumberFromText(const QString &text) {
     if (!integer.match(trimmed).hasMatch()) {
         throw CommError(
             CommError::PortNumberNotNumeric,
-            QStringLiteral("\"%1\" is not a port number. Type a whole number, such as 1.")
-                .arg(shown));
+            QStringLiteral("\"%1\" is not a port number. Type a whole number, such as 1, or a "
+                           "device's path, such as %2.")
+                .arg(shown, ExamplePath));
     }
     bool ok = false;
     const qint16 number = trimmed.toShort(&ok);
@@ -27,4 +39,12 @@ qint16 portNumberFromText(const QString &text) {
                             .arg(shown));
     }
     return number;
+}
+
+bool isDevicePath(const QString &text) {
+#ifdef Q_OS_WIN
+    return text.trimmed().startsWith(QLatin1String("COM"), Qt::CaseInsensitive);
+#else
+    return text.trimmed().startsWith(QLatin1Char('/'));
+#endif
 }

@@ -208,6 +208,10 @@ void TestForm1::connectFailures_data() {
         << QStringList{"99999"} << int(CommError::PortNumberOutOfRange) << false;
     QTest::newRow("zero") << QStringList{"0"} << int(CommError::InvalidPortNumber) << true;
     QTest::newRow("no device") << QStringList{"32000"} << int(CommError::NoSuchPort) << true;
+    QTest::newRow("no device at that path")
+        << QStringList{"/dev/modempad-no-such-device"} << int(CommError::NoSuchPort) << true;
+    QTest::newRow("a path that is no serial port")
+        << QStringList{"/dev/null"} << int(CommError::SettingRefused) << true;
     QTest::newRow("second Connect")
         << QStringList{"5", "5"} << int(CommError::PortAlreadyOpen) << true;
 }

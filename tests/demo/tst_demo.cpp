@@ -41,6 +41,9 @@ void TestDemo::exitStatus_data() {
     QTest::newRow("autopilot with more ports")
         << QStringList{"--autopilot", "--port", "7=/dev/null", "--port", "8=/dev/null"} << 0
         << QByteArray("arrived intact");
+    QTest::newRow("autopilot, a message in UCS2 to the modem's own number comes back")
+        << QStringList{"--autopilot", "--to", "+447700900999", "--text", "Привет, мир"} << 0
+        << QByteArray("came back to the modem");
     QTest::newRow("autopilot with port 5 taken away")
         << QStringList{"--autopilot", "--port", "5=/dev/null"} << 2 << QByteArray("--autopilot");
 }

@@ -198,6 +198,7 @@ void TestPackage::appstream() {
 void TestPackage::commandLines_data() {
     QTest::addColumn<QString>("program");
 
+    QTest::newRow("window") << "modempad";
     QTest::newRow("demo") << "modempad-demo";
     QTest::newRow("simulated modem") << "modemsim";
 }

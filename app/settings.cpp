@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "settings.h"
+
+#include "smspdu.h"
+#include "testmessage.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+std::string_view view(const QByteArray &bytes) {
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+QString setTo(Settings &settings, const QString &value) {
+    const QByteArray number = value.toUtf8();
+    switch (SmsPdu::numberFault(view(number))) {
+    case SmsPdu::NumberFault::NotDialString:
+        return QStringLiteral("\"%1\" is not a dial string: an optional + and then 1 to %2 digits "
+                              "0-9, with no blanks or dashes")
+            .arg(value)
+            .arg(SmsPdu::MaxAddressDigits);
+    case SmsPdu::NumberFault::OverMaxDigits: {
+        const auto digits = qsizetype(value.size() - value.startsWith(u'+'));
+        return QStringLiteral("\"%1\" has %2 digits, %3 more than the %4 a message's "
+                              "destination holds")
+            .arg(value)
+            .arg(digits)
+            .arg(digits - qsizetype(SmsPdu::MaxAddressDigits))
+            .arg(SmsPdu::MaxAddressDigits);
+    }
+    case SmsPdu::NumberFault::None:
+        break;
+    }
+    settings.to = value;
+    return {};
+}
+
+QString setText(Settings &settings, const QString &value) {
+    const SmsPdu::TextSize size = SmsPdu::measure(view(value.toUtf8()));
+    if (!size.fits()) {
+        const QString form = size.coding == SmsPdu::Coding::Gsm7
+                                 ? QStringLiteral("%1 septets in the GSM 7-bit alphabet, %2 more "
+                                                  "than the %3 one message holds (each of "
+                                                  "^ { } [ ] ~ \\ | \u20AC takes two)")
+                                 : QStringLiteral("%1 UTF-16 units in UCS2, %2 more than the %3 "
+                                                  "one message holds (a character outside the "
+                                                  "GSM 7-bit alphabet makes it UCS2, where a "
+                                                  "character beyond U+FFFF, such as an emoji, "
+                                                  "takes two)");
+        return QStringLiteral("the text takes ") +
+               form.arg(size.length).arg(size.length - size.limit()).arg(size.limit());
+    }
+    settings.text = value;
+    return {};
+}
+
+QString setBaud(Settings &settings, const QString &value) {
+    const bool digits = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    bool fits = false;
+    const qint32 baud = value.toInt(&fits);
+    if (!digits || !fits || baud == 0) {
+        return QStringLiteral("\"%1\" is not a line speed: a whole number of bits per second, "
+                              "such as 9600 or 115200")
+            .arg(value);
+    }
+    settings.baud = baud;
+    return {};
+}
+
+// The box takes any text, as the user may type any; Connect checks it.
+QString setPort(Settings &settings, const QString &value) {
+    settings.port = value;
+    return {};
+}
+
+const std::array<Setting, 4> Table = {{
+    {QLatin1String("to"), QLatin1String("NUMBER"),
+     QLatin1String("Where the message goes: + and the country code for an international "
+                   "number, or a national number; then digits 0-9 only, at most 20."),
+     setTo, [](const Settings &settings) { return settings.to; }},
+    {QLatin1String("text"), QLatin1String("TEXT"),
+     QLatin1String("The message: at most 160 septets in the GSM 7-bit alphabet (each of "
+                   "^ { } [ ] ~ \\ | and the euro sign takes two), or, with any other "
+                   "character, at most 70 UTF-16 units in UCS2 (a character beyond U+FFFF, "
+                   "such as an emoji, takes two)."),
+     setText, [](const Settings &settings) { return settings.text; }},
+    {QLatin1String("baud"), QLatin1String("RATE"),
+     QLatin1String("The line speed Connect sets, in bits per second: 300 to 4000000, or any "
+                   "other rate the port takes."),
+     setBaud, [](const Settings &settings) { return QString::number(settings.baud); }},
+    {QLatin1String("port"), QLatin1String("PORT"),
+     QLatin1String("The port box's initial text: a port number, or a device's path such as "
+                   "/dev/ttyUSB0."),
+     setPort, [](const Settings &settings) { return settings.port; }},
+}};
+
+} // namespace
+
+Settings::Settings()
+    : to(QString::fromUtf8(TestMessage::number.data(), qsizetype(TestMessage::number.size())))
+    , text(QString::fromUtf8(TestMessage::text.data(), qsizetype(TestMessage::text.size()))) {}
+
+const Setting *Setting::named(QStringView name) {
+    const auto found = std::find_if(Table.begin(), Table.end(),
+                                    [&](const Setting &setting) { return setting.name == name; });
+    return found == Table.end() ? nullptr : &*found;
+}
+
+QStringList Setting::names() {
+    QStringList names;
+    for (const Setting &setting : Table)
+        names << setting.name;
+    return names;
+}
