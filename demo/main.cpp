@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 
@@ -41,6 +42,12 @@ QMap<qint16, QString> portMappings(const QStringList &values, const QCommandLine
             usageError(QStringLiteral("--port takes N=PATH with N from 1 to 32767, as in "
                                       "--port 7=/dev/pts/4; got \"%1\"")
                            .arg(value),
+                       parser);
+        }
+        if (!QFileInfo::exists(match.captured(2))) {
+            usageError(QStringLiteral("--port %1: there is no %2; start what makes it first, "
+                                      "such as socat, or give a device that is there")
+                           .arg(value, match.captured(2)),
                        parser);
         }
         mappings.insert(qint16(number), match.captured(2));
@@ -84,8 +91,18 @@ int main(int argc, char *argv[]) {
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i)
         rawArguments << QString::fromLocal8Bit(argv[i]);
-    const bool autopilotOn =
-        (parser.parse(rawArguments) && parser.isSet(autopilot)) || !hasDisplay();
+    const bool parsed = parser.parse(rawArguments);
+    // Help and version need no window system, whose start on Linux asks for the session's
+    // runtime folder and warns where there is none (no login session, as under su -).
+    if (parsed && (parser.isSet(help) || parser.isSet(version))) {
+        const QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationVersion(QStringLiteral(MODEMPAD_VERSION));
+        if (parser.isSet(version))
+            parser.showVersion();
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    const bool autopilotOn = (parsed && parser.isSet(autopilot)) || !hasDisplay();
     if (autopilotOn)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 

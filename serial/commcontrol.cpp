@@ -10,6 +10,11 @@
 #include <QSignalBlocker>
 #include <QStringList>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 QString listing(const QMap<qint16, QString> &ports) {
@@ -286,7 +291,18 @@ void CommControl::close() {
     // Under RTS/CTS flow control a modem that holds CTS low would keep what is queued from ever
     // leaving, and the driver waits for it on close: drop it so that closing never hangs.
     m_port.clear(QSerialPort::Output);
+#ifdef Q_OS_UNIX
+    // Qt closes the device before it removes the lock file. When the device has gone (unplugged,
+    // the far end of a pseudo-terminal closed), that close frees its name, and a new device given
+    // the same name at once, as pseudo-terminals are, would find our lock and be refused as in
+    // use: hold the device until the lock is gone.
+    const int held = ::fcntl(int(m_port.handle()), F_DUPFD_CLOEXEC, 0);
     m_port.close();
+    if (held >= 0)
+        ::close(held);
+#else
+    m_port.close();
+#endif
 }
 
 void CommControl::requireOpen() const {

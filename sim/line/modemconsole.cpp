@@ -30,8 +30,13 @@ bool ModemConsole::start() {
         m_error = QStringLiteral("there is no standard input");
         return false;
     }
-    if (::isatty(STDIN_FILENO) && ::tcgetpgrp(STDIN_FILENO) != ::getpgrp()) {
-        m_error = QStringLiteral("standard input is the terminal of another job");
+    // Only a process's controlling terminal stops it for reading from the background. A terminal
+    // of another session, as under su -c or setsid, has no say in that and reads as a pipe does;
+    // tcgetpgrp() fails on it.
+    const pid_t foreground = ::isatty(STDIN_FILENO) ? ::tcgetpgrp(STDIN_FILENO) : -1;
+    if (foreground >= 0 && foreground != ::getpgrp()) {
+        m_error = QStringLiteral("this program runs in the background of the terminal that is "
+                                 "its standard input, and reading there would stop it");
         return false;
     }
     // Should the job be put in the background later, a read then fails instead of stopping it.

@@ -24,9 +24,9 @@ public:
     explicit ModemConsole(SimulatedModem *modem, QObject *parent = nullptr);
 
     // Starts reading; false, and why in errorString, when standard input cannot be read: there
-    // is none, this system lacks what is needed, or it is a terminal that belongs to another
-    // job, such as the shell that started this program in the background, which reading would
-    // stop this process. Reading ends quietly at the end of input.
+    // is none, this system lacks what is needed, or it is the controlling terminal of a shell
+    // that runs this program in the background, where reading would stop this process. Reading
+    // ends quietly at the end of input.
     bool start();
     QString errorString() const { return m_error; }
 

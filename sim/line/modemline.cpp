@@ -8,6 +8,11 @@
 
 #include <QSerialPort>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
 constexpr int LineRate = 2400;
 // Answers waiting for the program to read them, past which its input is left unread, as a
@@ -67,7 +72,17 @@ bool ModemLine::openDevice(const QString &path) {
             return;
         // Closing at the first error stops the stream of errors a vanished device causes.
         const QString reason = m_port->errorString();
+#ifdef Q_OS_UNIX
+        // Qt closes the device before it removes the lock file, and closing a vanished device
+        // frees its name for a new one, which would find our lock and be refused: hold the
+        // device until the lock is gone.
+        const int held = ::fcntl(int(m_port->handle()), F_DUPFD_CLOEXEC, 0);
         m_port->close();
+        if (held >= 0)
+            ::close(held);
+#else
+        m_port->close();
+#endif
         emit lost(reason);
     });
     return true;

@@ -30,6 +30,9 @@ void TestDemo::exitStatus_data() {
     QTest::newRow("port 0") << QStringList{"--port", "0=/dev/null"} << 2 << mapping;
     QTest::newRow("port past 32767") << QStringList{"--port", "32768=/dev/null"} << 2 << mapping;
     QTest::newRow("port not a number") << QStringList{"--port", "x=/dev/null"} << 2 << mapping;
+    QTest::newRow("mapping to a missing device")
+        << QStringList{"--port", "7=/dev/modempad-no-such-device"} << 2
+        << QByteArray("there is no /dev/modempad-no-such-device");
     QTest::newRow("stray argument") << QStringList{"5"} << 2 << QByteArray("unexpected argument");
     QTest::newRow("autopilot") << QStringList{"--autopilot"} << 0
                                << QByteArray("\"modempad test\" to +447700900123 arrived intact");

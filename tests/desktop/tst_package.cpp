@@ -207,12 +207,11 @@ void TestPackage::commandLines() {
     QFETCH(QString, program);
 
     const QString path = m_root.filePath(QStringLiteral("usr/bin/") + program);
+    // Outside a login session, as under su -, nothing but the answer: no window system starts.
+    qunsetenv("XDG_RUNTIME_DIR");
     const Run version = run(path, {QStringLiteral("--version")});
     QCOMPARE(version.exitCode, 0);
-    // Qt may warn on the same output about the environment of the test.
-    QVERIFY2(
-        version.output.split(u'\n').contains(program + u' ' + QStringLiteral(MODEMPAD_VERSION)),
-        qPrintable(version.output));
+    QCOMPARE(version.output, program + u' ' + QStringLiteral(MODEMPAD_VERSION "\n"));
 
     // Every option the program offers is in its manual page.
     const Run manual =
@@ -222,6 +221,7 @@ void TestPackage::commandLines() {
     QCOMPARE(manual.exitCode, 0);
     const Run help = run(path, {QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
+    QVERIFY2(help.output.startsWith(QStringLiteral("Usage: ")), qPrintable(help.output));
     static const QRegularExpression Option(QStringLiteral("^  (?:-\\w, )?--([\\w-]+)"),
                                            QRegularExpression::MultilineOption);
     int options = 0;

@@ -67,7 +67,10 @@ void TestFlood::everyByteKept() {
 
     QTRY_VERIFY(writer.isDone());
     QVERIFY(writer.succeeded());
-    QCOMPARE(pieces.firstMismatch(sent), -1);
+    // The length above can be reached with the last piece still on its way: a CR LF that two
+    // pieces split shows as two line breaks, some 40 in a flood this size. Only the text itself
+    // says that the last piece is in.
+    QTRY_COMPARE(pieces.firstMismatch(sent), -1);
     // Not a timing goal: only that the window never stopped answering for long.
     QVERIFY2(longestWait < 2000, qPrintable(QString::number(longestWait)));
 }

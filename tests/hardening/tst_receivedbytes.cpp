@@ -63,7 +63,9 @@ void TestReceivedBytes::shownInFull() {
     QTest::qWait(100);
 
     QVERIFY(window.log->toPlainText().startsWith(QLatin1String("Text1 ")));
-    QCOMPARE(pieces.firstMismatch(sent), -1);
+    // The length can be reached with a piece still on its way, when a CR LF split between two
+    // pieces shows as two line breaks.
+    QTRY_COMPARE(pieces.firstMismatch(sent), -1);
 }
 
 QTEST_MAIN(TestReceivedBytes)

@@ -10,6 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 constexpr int TimeoutMs = 20'000;
@@ -45,6 +50,7 @@ private slots:
     void playsAScriptBesideStandardInput();
     void refusesWhatItCannotPlay_data();
     void refusesWhatItCannotPlay();
+    void readsATerminalOfAnotherSession();
 };
 
 void TestModemSim::initTestCase() {
@@ -109,6 +115,9 @@ void TestModemSim::talksToATerminalProgram() {
                            [&](const QString &l) { return log.contains(l + u'\n'); });
     };
     QVERIFY2(QTest::qWaitFor(logHasAll, TimeoutMs), qPrintable(log));
+    // Let go of the device while it is there: closed after modemsim has gone, it would free its
+    // number while our lock still named it, refusing the test beside us that got that number.
+    line.close();
     modemsim.kill();
     modemsim.waitForFinished();
 }
@@ -210,6 +219,26 @@ void TestModemSim::refusesWhatItCannotPlay() {
     const QString said = QString::fromUtf8(modemsim.readAllStandardError());
     QFETCH(QString, message);
     QVERIFY2(said.startsWith("modemsim: ") && said.contains(message), qPrintable(said));
+}
+
+// Started in a session of its own, as su -c starts it, modemsim has no controlling terminal to
+// stop it reading: the terminal on its standard input reads as a pipe does.
+void TestModemSim::readsATerminalOfAnotherSession() {
+#ifdef Q_OS_UNIX
+    PseudoTerminal terminal;
+    const QByteArray device = QFile::encodeName(terminal.devicePath());
+    QProcess modemsim;
+    modemsim.setChildProcessModifier([device] {
+        ::setsid();
+        ::dup2(::open(device.constData(), O_RDWR | O_NOCTTY), STDIN_FILENO);
+    });
+    modemsim.start(QStringLiteral(MODEMSIM));
+    QVERIFY(terminal.write("sms +447700900456 Hello\n"));
+    QByteArray log;
+    QVERIFY2(waitFor(modemsim, log, "-- message from +447700900456"), log.constData());
+    modemsim.terminate();
+    QVERIFY(modemsim.waitForFinished(TimeoutMs));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestModemSim)
