@@ -225,15 +225,6 @@ constexpr NumberFault numberFault(std::string_view number) {
     return digits.size() > MaxAddressDigits ? NumberFault::OverMaxDigits : NumberFault::None;
 }
 
-// Whether one message in the default alphabet can hold a text, and if not, why.
-enum class TextFault { None, OutsideAlphabet, OverMaxSeptets };
-constexpr TextFault textFault(std::string_view utf8) {
-    std::size_t count = 0;
-    if (!forEachSeptet(utf8, [&](std::uint8_t) { ++count; }))
-        return TextFault::OutsideAlphabet;
-    return count > MaxSeptets ? TextFault::OverMaxSeptets : TextFault::None;
-}
-
 // How many septets the UTF-8 text takes: TP-UDL for the default alphabet.
 constexpr std::size_t septetCount(std::string_view utf8) {
     std::size_t count = 0;

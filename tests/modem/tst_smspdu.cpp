@@ -40,8 +40,8 @@ private slots:
     void semiOctets();
     void submit_data();
     void submit();
-    void textFaults_data();
-    void textFaults();
+    void measure_data();
+    void measure();
     void testMessageFields();
 };
 
@@ -115,26 +115,36 @@ void TestSmsPdu::submit() {
     QCOMPARE(int(SmsPdu::tpduLength(octets)), tpduLength);
 }
 
-void TestSmsPdu::textFaults_data() {
+void TestSmsPdu::measure_data() {
     QTest::addColumn<QByteArray>("utf8");
-    QTest::addColumn<SmsPdu::TextFault>("fault");
+    QTest::addColumn<SmsPdu::Coding>("coding");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("fits");
 
-    using enum SmsPdu::TextFault;
+    using enum SmsPdu::Coding;
     QTest::newRow("letters beyond ASCII")
-        << QStringLiteral("Gr\u00FC\u00DFe \u00C4\u0394\u00A3").toUtf8() << None;
-    QTest::newRow("backquote") << QByteArray("`") << OutsideAlphabet;
+        << QStringLiteral("Gr\u00FC\u00DFe \u00C4\u0394\u00A3").toUtf8() << Gsm7 << 9 << true;
+    QTest::newRow("backquote") << QByteArray("`") << Ucs2 << 1 << true;
     QTest::newRow("c cedilla, only the capital is in")
-        << QStringLiteral("\u00E7").toUtf8() << OutsideAlphabet;
-    QTest::newRow("cut-off UTF-8") << QByteArray("\xC3") << OutsideAlphabet;
-    QTest::newRow("overlong UTF-8 for A") << QByteArray("\xC1\x81") << OutsideAlphabet;
-    QTest::newRow("160 septets") << QByteArray(160, 'a') << None;
-    QTest::newRow("161 septets") << QByteArray(161, 'a') << OverMaxSeptets;
-    QTest::newRow("159 and a euro sign") << QByteArray(159, 'a') + "\xE2\x82\xAC" << OverMaxSeptets;
+        << QStringLiteral("\u00E7").toUtf8() << Ucs2 << 1 << true;
+    QTest::newRow("cut-off UTF-8") << QByteArray("a\xC3") << Ucs2 << 1 << false;
+    QTest::newRow("overlong UTF-8 for A") << QByteArray("\xC1\x81") << Ucs2 << 0 << false;
+    QTest::newRow("UTF-8 of a lone surrogate") << QByteArray("\xED\xA0\x80") << Ucs2 << 0 << false;
+    QTest::newRow("160 septets") << QByteArray(160, 'a') << Gsm7 << 160 << true;
+    QTest::newRow("161 septets") << QByteArray(161, 'a') << Gsm7 << 161 << false;
+    QTest::newRow("159 and a euro sign")
+        << QByteArray(159, 'a') + "\xE2\x82\xAC" << Gsm7 << 161 << false;
+    QTest::newRow("70 units in UCS2") << QByteArray(69, 'a') + "`" << Ucs2 << 70 << true;
+    QTest::newRow("69 and an emoji, two units")
+        << QByteArray(68, 'a') + "`\xF0\x9F\x98\x80" << Ucs2 << 71 << false;
 }
 
-void TestSmsPdu::textFaults() {
+void TestSmsPdu::measure() {
     QFETCH(QByteArray, utf8);
-    QTEST(SmsPdu::textFault(std::string_view(utf8.constData(), utf8.size())), "fault");
+    const SmsPdu::TextSize size = SmsPdu::measure(std::string_view(utf8.constData(), utf8.size()));
+    QTEST(size.coding, "coding");
+    QTEST(int(size.length), "length");
+    QTEST(size.fits(), "fits");
 }
 
 void TestSmsPdu::testMessageFields() {
