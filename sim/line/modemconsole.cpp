@@ -5,6 +5,8 @@
 
 #include <QSocketNotifier>
 
+#include <utility>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <csignal>
@@ -67,11 +69,18 @@ void ModemConsole::readInput() {
         // The text is the message's to its last space; only the line's end goes.
         QByteArray line = m_pending.left(end);
         m_pending.remove(0, end + 1);
+        // The rest of a line too long to keep is no line of its own, whatever it reads like.
+        if (std::exchange(m_droppingLine, false))
+            continue;
         if (line.endsWith('\r'))
             line.chop(1);
         m_player.play(QString::fromUtf8(line));
     }
-    if (m_pending.size() > MaxLine)
+    if (m_pending.size() > MaxLine) {
+        if (!m_droppingLine)
+            qWarning("a line over 64 KiB is dropped: no line of the language needs as much");
+        m_droppingLine = true;
         m_pending.clear();
+    }
 #endif
 }

@@ -36,5 +36,6 @@ private:
     ControlPlayer m_player;
     QSocketNotifier *m_notifier = nullptr;
     QByteArray m_pending;
+    bool m_droppingLine = false;
     QString m_error;
 };

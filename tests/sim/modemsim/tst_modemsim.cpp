@@ -157,7 +157,8 @@ void TestModemSim::refusesAMissingDevice() {
     QVERIFY(modemsim.readAllStandardError().contains("/dev/modempad-no-such-device"));
 }
 
-// The script waits while standard input goes on, and a line not understood changes nothing.
+// The script waits while standard input goes on, and a line not understood changes nothing, nor
+// does one too long to keep, whose end is no line of its own.
 // Standard input is a file, there at once, and the script's wait far longer than the modem
 // takes to read it.
 void TestModemSim::playsAScriptBesideStandardInput() {
@@ -167,7 +168,9 @@ void TestModemSim::playsAScriptBesideStandardInput() {
                                      "sms 0123 from the script\n");
     QProcess modemsim;
     modemsim.setStandardInputFile(
-        writeFile(directory, "input", "sms 0456 from standard input\nnetwork abroad\nhelp\n"));
+        writeFile(directory, "input",
+                  "sms 0789 " + QByteArray(70'000, 'x') +
+                      "\nsms 0456 from standard input\nnetwork abroad\nhelp\n"));
     modemsim.start(QStringLiteral(MODEMSIM), {"--script", script, "--network", "denied"});
     QString log;
     const auto played = [&] {
@@ -186,6 +189,8 @@ void TestModemSim::playsAScriptBesideStandardInput() {
     modemsim.kill();
     modemsim.waitForFinished();
     const QString told = QString::fromUtf8(modemsim.readAllStandardError());
+    QVERIFY2(told.contains("a line over 64 KiB is dropped") && !told.contains("xxx"),
+             qPrintable(told.left(200)));
     QVERIFY2(told.contains("\"network abroad\" is not understood; it takes: network "
                            "off|home|roaming|denied|searching\n") &&
                  told.contains("\nwait DURATION\n    the next line waits DURATION\n"),
