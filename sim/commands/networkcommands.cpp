@@ -164,9 +164,11 @@ void NetworkCommands::restart() {
 }
 
 void NetworkCommands::setState(NetworkState state) {
-    static const char *const Names[] = {"off", "home", "searching", "denied", "", "roaming"};
     m_state = state;
-    emit noted(QStringLiteral("the network: ") + QLatin1String(Names[int(state)]));
+    for (const auto &[named, name] : NetworkStateNames) {
+        if (named == state)
+            emit noted(QStringLiteral("the network: ") + QLatin1String(name));
+    }
     refresh();
 }
 

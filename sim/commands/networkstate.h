@@ -12,3 +12,16 @@ enum class NetworkState {
     Denied = 3,    // registration refused
     Roaming = 5,   // registered with a visited network
 };
+
+// Each state by the word that the control language takes for it and the log shows.
+struct NetworkStateName {
+    NetworkState state;
+    const char *name;
+};
+inline constexpr NetworkStateName NetworkStateNames[] = {
+    {NetworkState::Off, "off"},
+    {NetworkState::Home, "home"},
+    {NetworkState::Roaming, "roaming"},
+    {NetworkState::Denied, "denied"},
+    {NetworkState::Searching, "searching"},
+};

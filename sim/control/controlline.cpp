@@ -78,13 +78,13 @@ std::optional<Command> report(const Arguments &a) {
 }
 
 std::optional<Command> network(const Arguments &a) {
-    static const NetworkState States[] = {NetworkState::Off, NetworkState::Home,
-                                          NetworkState::Roaming, NetworkState::Denied,
-                                          NetworkState::Searching};
-    const auto state = keyword(a.words.value(0), {"off", "home", "roaming", "denied", "searching"});
-    if (a.words.size() != 1 || !state)
+    if (a.words.size() != 1)
         return std::nullopt;
-    return Network{States[*state]};
+    for (const auto &[state, name] : NetworkStateNames) {
+        if (a.words.at(0).toLower() == QLatin1String(name))
+            return Network{state};
+    }
+    return std::nullopt;
 }
 
 std::optional<Command> signal(const Arguments &a) {

@@ -6,6 +6,7 @@
 #include "gsmalphabet.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -80,14 +81,11 @@ std::optional<QString> Concatenation::add(const QString &address, const QByteArr
             return std::nullopt;
         const auto key = std::make_tuple(address, reference, count);
         Pending &message = m_pending[key];
-        const qsizetype before = message.parts.size();
         message.parts.insert(number, text);
         message.lastPart = now;
-        m_waitingParts += message.parts.size() - before;
         if (message.parts.size() < count)
             return std::nullopt;
         const QString whole = message.parts.values().join(QString());
-        m_waitingParts -= message.parts.size();
         m_pending.erase(key);
         return whole;
     }
@@ -99,7 +97,7 @@ QList<Concatenation::Unfinished> Concatenation::expire(Clock::time_point now) {
     while (!m_pending.empty()) {
         const auto oldest = longestWaiting();
         const bool stale = now - oldest->second.lastPart >= m_wait;
-        if (!stale && m_waitingParts <= MaxWaitingParts)
+        if (!stale && waitingParts() <= MaxWaitingParts)
             break;
         dropped.append(drop(oldest, !stale));
     }
@@ -116,9 +114,14 @@ Concatenation::Unfinished Concatenation::drop(std::map<Key, Pending>::const_iter
                                               bool crowdedOut) {
     const auto &[address, reference, count] = message->first;
     Unfinished unfinished{address, reference, count, message->second.parts.keys(), crowdedOut};
-    m_waitingParts -= message->second.parts.size();
     m_pending.erase(message);
     return unfinished;
+}
+
+qsizetype Concatenation::waitingParts() const {
+    return std::accumulate(
+        m_pending.begin(), m_pending.end(), qsizetype(0),
+        [](qsizetype sum, const auto &entry) { return sum + entry.second.parts.size(); });
 }
 
 // A few messages wait at a time, so a search costs less than keeping a second order.

@@ -76,8 +76,8 @@ private:
 
     Unfinished drop(std::map<Key, Pending>::const_iterator message, bool crowdedOut);
     std::map<Key, Pending>::const_iterator longestWaiting() const;
+    qsizetype waitingParts() const;
 
     std::map<Key, Pending> m_pending;
-    qsizetype m_waitingParts = 0;
     std::chrono::milliseconds m_wait = DefaultWait;
 };
