@@ -160,7 +160,9 @@ int main(int argc, char *argv[]) {
             usageError(QStringLiteral("--%1: %2").arg(option->names().constFirst(), error));
         startLines.append(text);
     }
-    static const QRegularExpression Puk(QStringLiteral("^[0-9]{8}$"));
+    // Anchored whole: "$" alone would also take a PUK with a line feed after it, which no
+    // AT+CPIN could ever match.
+    static const QRegularExpression Puk(QRegularExpression::anchoredPattern(u"[0-9]{8}"));
     if (parser.isSet(puk) && !Puk.match(parser.value(puk)).hasMatch())
         usageError(QStringLiteral("--puk takes 8 digits, not \"%1\"").arg(parser.value(puk)));
     std::optional<std::chrono::milliseconds> reportAfter = std::chrono::seconds(1);

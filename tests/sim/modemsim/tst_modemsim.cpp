@@ -205,6 +205,8 @@ void TestModemSim::refusesWhatItCannotPlay_data() {
                                    << ":3: \"wait 2\" is not understood; it takes: wait DURATION";
     QTest::newRow("a PIN of three digits")
         << QStringList{"--pin", "123"} << "--pin: \"pin 123\" is not understood";
+    QTest::newRow("a PUK with a line feed after it")
+        << QStringList{"--puk", "12345678\n"} << "--puk takes 8 digits";
     QTest::newRow("a report delay without a unit")
         << QStringList{"--report-delay", "5"} << "--report-delay takes a duration";
 }
