@@ -3,6 +3,7 @@
 
 #include "equipmentcommands.h"
 
+#include "identity.h"
 #include "modemidentity.h"
 
 namespace {
@@ -14,6 +15,12 @@ constexpr int PhonebookSize = 250;
 
 CommandTable::Entry identification(const char *text) {
     return {.test = CommandTable::exists(), .action = CommandTable::answer(text)};
+}
+
+// What tells this modem from the others of its network, read when asked.
+CommandTable::Entry identification(const QString &text) {
+    return {.test = CommandTable::exists(),
+            .action = [&text](const AtCommand &) { return AtResponse::text(text.toLatin1()); }};
 }
 
 } // namespace
@@ -46,8 +53,8 @@ void EquipmentCommands::addTo(CommandTable &table) {
     table.add("+CGMI", identification(ModemIdentity::Manufacturer));
     table.add("+CGMM", identification(ModemIdentity::Model));
     table.add("+CGMR", identification(ModemIdentity::Revision));
-    table.add("+CGSN", identification(ModemIdentity::SerialNumber));
-    table.add("+CIMI", identification(ModemIdentity::SubscriberIdentity));
+    table.add("+CGSN", identification(m_identity.imei));
+    table.add("+CIMI", identification(m_identity.imsi));
     table.add("+CMEE", {.test = CommandTable::answer("+CMEE: (0-2)"),
                         .read = readErrorReporting,
                         .set = CommandTable::value(m_settings.errorReporting, 0, 2)});

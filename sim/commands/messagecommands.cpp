@@ -6,6 +6,7 @@
 #include "concatenation.h"
 #include "equipmentcommands.h"
 #include "gsmalphabet.h"
+#include "identity.h"
 #include "messageformat.h"
 #include "modemidentity.h"
 #include "networkcommands.h"
@@ -53,11 +54,12 @@ QString forLog(SmsCoding coding, const QString &text, const QByteArray &data) {
 
 MessageCommands::MessageCommands(const EquipmentSettings &equipment,
                                  const SmsParameters &parameters, const NetworkCommands &network,
-                                 QObject *parent)
+                                 const Identity &identity, QObject *parent)
     : QObject(parent)
     , m_equipment(equipment)
     , m_parameters(parameters)
-    , m_network(network) {
+    , m_network(network)
+    , m_identity(identity) {
     connect(&m_reports, &StatusReportQueue::due, this, [this](const SmsStatusReport &report) {
         if (!receiveReport(report))
             waitInNetwork(report);
@@ -480,19 +482,31 @@ std::optional<AtResponse> MessageCommands::refusal(const SmsSubmit &submit) {
 
 AtResponse MessageCommands::accept(const SmsSubmit &submit, const QByteArray &pdu,
                                    const QByteArray &command) {
-    const AcceptedMessage message{m_nextReference, submit, pdu};
+    AcceptedMessage message{m_nextReference, submit, pdu, {}};
     m_nextReference = (m_nextReference + 1) % 256;
+    // The message's own service centre, or the one +CSCA names, delivers it and reports on it.
+    const bool ownCentre = !submit.serviceCentre.isEmpty();
+    const QString centre = ownCentre ? submit.serviceCentre : m_parameters.serviceCentre;
+    const int centreType =
+        ownCentre ? PduEncoding::addressType(centre) : m_parameters.serviceCentreType;
+    const bool toSelf = submit.destination == m_identity.number;
+    // The router delivers later, so the report below waits already when the outcome is known.
+    if (!toSelf && m_router) {
+        RoutedMessage routed{submit.destination, delivery(submit, centre, centreType),
+                             message.reference, submit.statusReportRequest, std::nullopt};
+        if (submit.validityFormat == SmsSubmit::ValidityFormat::Absolute)
+            routed.validUntil = submit.validUntil;
+        else if (submit.validityFormat != SmsSubmit::ValidityFormat::None)
+            routed.validUntil = routed.message.timestamp.addSecs(submit.validityPeriod.count());
+        if (m_router(routed))
+            message.routedFrom = m_identity.number;
+    }
     m_accepted.append(message);
     if (m_accepted.size() > MaxAccepted)
         m_accepted.removeFirst();
     emit messageAccepted(message);
     if (m_settings.moreMessages == 1)
         m_link.start();
-    // The message's own service centre, or the one +CSCA names, delivers it and reports on it.
-    const bool ownCentre = !submit.serviceCentre.isEmpty();
-    const QString centre = ownCentre ? submit.serviceCentre : m_parameters.serviceCentre;
-    const int centreType =
-        ownCentre ? PduEncoding::addressType(centre) : m_parameters.serviceCentreType;
     if (submit.statusReportRequest) {
         SmsStatusReport report;
         report.serviceCentre = centre;
@@ -501,23 +515,35 @@ AtResponse MessageCommands::accept(const SmsSubmit &submit, const QByteArray &pd
         report.recipient = submit.destination;
         report.recipientType = submit.destinationType;
         report.serviceCentreTime = QDateTime::currentDateTime();
-        m_reports.add(report);
+        m_reports.add(report, message.routedFrom.isEmpty());
     }
-    if (submit.destination == QLatin1String(ModemIdentity::OwnNumber)) {
-        SmsDeliver returned;
-        returned.serviceCentre = centre;
-        returned.serviceCentreType = centreType;
-        returned.originator = QString::fromLatin1(ModemIdentity::OwnNumber);
-        returned.protocolIdentifier = submit.protocolIdentifier;
-        returned.dataCodingScheme = submit.dataCodingScheme;
-        returned.timestamp = QDateTime::currentDateTime();
-        returned.userDataHeader = submit.userDataHeader;
-        returned.text = submit.text;
-        returned.data = submit.data;
+    if (toSelf) {
+        const SmsDeliver returned = delivery(submit, centre, centreType);
         if (!receive(returned))
             waitInNetwork(returned);
     }
     return AtResponse::text(command + ": " + QByteArray::number(message.reference));
+}
+
+SmsDeliver MessageCommands::delivery(const SmsSubmit &submit, const QString &centre,
+                                     int centreType) const {
+    SmsDeliver message;
+    message.serviceCentre = centre;
+    message.serviceCentreType = centreType;
+    message.originator = m_identity.number;
+    message.originatorType = PduEncoding::addressType(m_identity.number);
+    message.protocolIdentifier = submit.protocolIdentifier;
+    message.dataCodingScheme = submit.dataCodingScheme;
+    message.timestamp = QDateTime::currentDateTime();
+    message.userDataHeader = submit.userDataHeader;
+    message.text = submit.text;
+    message.data = submit.data;
+    return message;
+}
+
+bool MessageCommands::receiveRouted(const SmsDeliver &message) {
+    // What waits already goes first.
+    return m_waitingInNetwork.isEmpty() && receive(message);
 }
 
 // +CNMA (TS 27.005 3.4.4), under +CSMS=1: the terminal acknowledges what was routed to it, in
@@ -650,6 +676,7 @@ void MessageCommands::deliverWaiting() {
             return;
         m_waitingInNetwork.removeFirst();
     }
+    emit readyToReceive();
 }
 
 void MessageCommands::route(const QByteArrayList &lines) {

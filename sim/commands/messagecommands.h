@@ -6,6 +6,7 @@
 #include "acceptedmessage.h"
 #include "commandtable.h"
 #include "messagestore.h"
+#include "routedmessage.h"
 #include "statusreportqueue.h"
 
 #include <QByteArrayList>
@@ -14,11 +15,13 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <variant>
 
 class NetworkCommands;
 struct EquipmentSettings;
+struct Identity;
 struct SmsParameters;
 
 // What the message commands set.
@@ -40,13 +43,15 @@ struct MessageSettings {
 
 // The commands of 3GPP TS 27.005 that send, store, list, read and delete messages, and the
 // arrival of messages from the network. The modem keeps what is sent to it; it sends nothing
-// anywhere, except that a message to its own number comes back to it.
+// anywhere, except that a message to its own number comes back to it, and one to another modem
+// of its network goes there when a router is set.
 class MessageCommands : public QObject {
     Q_OBJECT
 
 public:
     MessageCommands(const EquipmentSettings &equipment, const SmsParameters &parameters,
-                    const NetworkCommands &network, QObject *parent = nullptr);
+                    const NetworkCommands &network, const Identity &identity,
+                    QObject *parent = nullptr);
 
     void addTo(CommandTable &table);
     void restoreDefaults();
@@ -73,6 +78,13 @@ public:
     void setStorageFull(bool full);
     // What waits in the network, for as long as the modem can take it.
     void deliverWaiting();
+    // Takes a message sent to another number: true when that is another modem of the network,
+    // which then decides the status report; false leaves the message to the service centre.
+    using Router = std::function<bool(const RoutedMessage &)>;
+    void setRouter(Router router) { m_router = std::move(router); }
+    // A message another modem sent this one, stored or passed on as +CNMI says; false when it
+    // cannot be taken now, not registered or with no room, and must wait in the network.
+    bool receiveRouted(const SmsDeliver &message);
     // How long a message or report routed to the terminal under +CSMS=1 waits for +CNMA.
     void setAcknowledgementTimeout(std::chrono::milliseconds timeout) {
         m_acknowledgement.setInterval(timeout);
@@ -83,6 +95,8 @@ signals:
     void unsolicited(const QByteArrayList &lines);
     // For logs: what became of a message that arrived.
     void noted(const QString &event);
+    // What waited in the network has arrived, and the modem could take more now.
+    void readyToReceive();
 
 private:
     AtResponse selectStorages(const AtCommand &command);
@@ -105,6 +119,8 @@ private:
     // received: the hex digits as the terminal sent them, none in text mode.
     AtResponse sendPdu(const QByteArray &pdu, int tpduLength, const QByteArray &received);
     AtResponse accept(const SmsSubmit &submit, const QByteArray &pdu, const QByteArray &command);
+    // What the recipient of a message gets, from this modem's number.
+    SmsDeliver delivery(const SmsSubmit &submit, const QString &centre, int centreType) const;
     // A send the network refuses, as rejectSends asked.
     std::optional<AtResponse> refusal(const SmsSubmit &submit);
     AtResponse acknowledge(const AtCommand &command);
@@ -122,6 +138,8 @@ private:
     const EquipmentSettings &m_equipment;
     const SmsParameters &m_parameters;
     const NetworkCommands &m_network;
+    const Identity &m_identity;
+    Router m_router;
     MessageSettings m_settings;
     MessageStore m_store;
     // Indications held in the modem while +CNMI's <mode> is 0.

@@ -5,7 +5,7 @@
 
 #include "equipmentcommands.h"
 #include "gsmalphabet.h"
-#include "modemidentity.h"
+#include "identity.h"
 #include "pduencoding.h"
 #include "simcommands.h"
 
@@ -32,10 +32,11 @@ bool isRegistration(int status) {
 } // namespace
 
 NetworkCommands::NetworkCommands(const EquipmentSettings &equipment, const SimCommands &sim,
-                                 QObject *parent)
+                                 const Identity &identity, QObject *parent)
     : QObject(parent)
     , m_equipment(equipment)
-    , m_sim(sim) {}
+    , m_sim(sim)
+    , m_identity(identity) {}
 
 void NetworkCommands::addTo(CommandTable &table) {
     const Handler setFunctionality = [this](const AtCommand &command) {
@@ -110,10 +111,9 @@ void NetworkCommands::addTo(CommandTable &table) {
         return AtResponse::text("+CSQ: " + QByteArray::number(measured ? m_signal : 99) + ",99");
     };
     const Handler ownNumber = [this](const AtCommand &) {
-        const QByteArray number =
-            m_equipment.characterSet.encode(QString::fromLatin1(ModemIdentity::OwnNumber));
+        const QByteArray number = m_equipment.characterSet.encode(m_identity.number);
         return AtResponse::text("+CNUM: ,\"" + number + "\"," +
-                                QByteArray::number(PduEncoding::InternationalType));
+                                QByteArray::number(PduEncoding::addressType(m_identity.number)));
     };
     const Handler setCallingLine = [this](const AtCommand &command) {
         const auto value = AtParameter::number(command.value, 0, 1);

@@ -29,10 +29,11 @@ constexpr qsizetype MaxWaitingInput = 4096;
 
 SimulatedModem::SimulatedModem(QObject *parent)
     : QObject(parent)
-    , m_v250([this] { restoreDefaults(); })
-    , m_network(m_equipment.settings(), m_sim)
+    , m_v250([this] { restoreDefaults(); }, m_identity)
+    , m_equipment(m_identity)
+    , m_network(m_equipment.settings(), m_sim, m_identity)
     , m_smsParameters(m_equipment.settings())
-    , m_messages(m_equipment.settings(), m_smsParameters.parameters(), m_network) {
+    , m_messages(m_equipment.settings(), m_smsParameters.parameters(), m_network, m_identity) {
     m_v250.addTo(m_commands);
     m_equipment.addTo(m_commands);
     m_sim.addTo(m_commands);
@@ -49,6 +50,7 @@ SimulatedModem::SimulatedModem(QObject *parent)
     connect(&m_messages, &MessageCommands::unsolicited, this, &SimulatedModem::hold);
     connect(&m_messages, &MessageCommands::messageAccepted, this, &SimulatedModem::messageAccepted);
     connect(&m_messages, &MessageCommands::noted, this, &SimulatedModem::noted);
+    connect(&m_messages, &MessageCommands::readyToReceive, this, &SimulatedModem::readyToReceive);
     connect(&m_network, &NetworkCommands::noted, this, &SimulatedModem::noted);
     connect(&m_sim, &SimCommands::noted, this, &SimulatedModem::noted);
     // A ready SIM lets the modem register, and opens the message service.
@@ -132,6 +134,12 @@ bool SimulatedModem::decideReport(int reference, int status) {
 void SimulatedModem::setStorageFull(bool full) {
     m_messages.setStorageFull(full);
     transmitPending();
+}
+
+bool SimulatedModem::receiveRouted(const SmsDeliver &message) {
+    const bool taken = m_messages.receiveRouted(message);
+    transmitPending();
+    return taken;
 }
 
 bool SimulatedModem::deliver(const QString &originator, const QString &text,

@@ -22,6 +22,8 @@ class ModemConsole : public QObject {
 
 public:
     explicit ModemConsole(SimulatedModem *modem, QObject *parent = nullptr);
+    // Lines for modem N, as "@N" names it, go to modems[N - 1].
+    explicit ModemConsole(const QList<SimulatedModem *> &modems, QObject *parent = nullptr);
 
     // Starts reading; false, and why in errorString, when standard input cannot be read: there
     // is none, this system lacks what is needed, or it is the controlling terminal of a shell
