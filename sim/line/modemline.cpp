@@ -110,7 +110,11 @@ QString ModemLine::listenAddress() const {
 
 void ModemLine::acceptClient() {
     while (QTcpSocket *client = m_server->nextPendingConnection()) {
+        const QString peer =
+            client->peerAddress().toString() + u':' + QString::number(client->peerPort());
         if (m_client) {
+            emit noted(
+                QStringLiteral("a client from %1 is refused: one is here already").arg(peer));
             client->write("\r\nBUSY: this modem has a client already; try again once it has "
                           "gone\r\n");
             client->disconnectFromHost();
@@ -118,15 +122,17 @@ void ModemLine::acceptClient() {
             continue;
         }
         m_client = client;
+        emit noted(QStringLiteral("a client from %1 is here").arg(peer));
         client->setReadBufferSize(MaxQueued);
         connect(client, &QTcpSocket::readyRead, this, &ModemLine::readClient);
         connect(client, &QTcpSocket::bytesWritten, this, [this] {
             updateFlow();
             readClient();
         });
-        connect(client, &QTcpSocket::disconnected, this, [this, client] {
+        connect(client, &QTcpSocket::disconnected, this, [this, client, peer] {
             client->deleteLater();
             m_client = nullptr;
+            emit noted(QStringLiteral("the client from %1 has gone").arg(peer));
             hangUp(Holder::Client);
         });
     }
@@ -136,14 +142,23 @@ void ModemLine::readClient() {
     if (!m_client || m_client->bytesToWrite() > MaxQueued)
         return;
     const QByteArray bytes = m_client->readAll();
-    if (!bytes.isEmpty() && takesFrom(Holder::Client))
+    if (!bytes.isEmpty() && takesFrom(Holder::Client, bytes.size()))
         m_modem->receive(bytes);
 }
 
-bool ModemLine::takesFrom(Holder speaker) {
+bool ModemLine::takesFrom(Holder speaker, qsizetype bytes) {
     if (m_holder == Holder::Nobody)
         m_holder = speaker;
-    return m_holder == speaker;
+    if (m_holder == speaker)
+        return true;
+    emit noted(
+        QStringLiteral("%1 bytes from the %2 dropped: the %3 holds the line until it lets go")
+            .arg(bytes)
+            .arg(speaker == Holder::Client ? QStringLiteral("TCP client")
+                                           : QStringLiteral("serial line"),
+                 speaker == Holder::Client ? QStringLiteral("serial line")
+                                           : QStringLiteral("TCP client")));
+    return false;
 }
 
 void ModemLine::hangUp(Holder holder) {
@@ -165,7 +180,7 @@ void ModemLine::readLine() {
         bytes = m_terminal->readAll();
     else if (m_port->bytesToWrite() <= MaxQueued)
         bytes = m_port->readAll();
-    if (!bytes.isEmpty() && takesFrom(Holder::Line))
+    if (!bytes.isEmpty() && takesFrom(Holder::Line, bytes.size()))
         m_modem->receive(bytes);
 }
 

@@ -46,6 +46,9 @@ signals:
     // The device given to openDevice went away (unplugged); the modem is off the line from then
     // on. A pseudo-terminal is never lost: programs come and go on it.
     void lost(const QString &reason);
+    // For logs: clients that come, go or are refused over TCP, and what is dropped from one
+    // while the other holds the line.
+    void noted(const QString &event);
 
 private:
     enum class Holder { Nobody, Line, Client };
@@ -57,7 +60,7 @@ private:
     // The holder let go, as when a terminal drops DTR; another may speak.
     void hangUp(Holder holder);
     // Whether what the holder sends reaches the modem; the first to speak holds the line.
-    bool takesFrom(Holder speaker);
+    bool takesFrom(Holder speaker, qsizetype bytes);
     // Tells the modem whether the program takes what it sends, as RTS would.
     void updateFlow();
 

@@ -8,7 +8,10 @@
 
 #include <QBuffer>
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTest>
+
+#include <memory>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -57,6 +60,8 @@ private slots:
     void holdsBackAProgramThatDoesNotRead();
     void holdsIndicationsForAProgramThatDoesNotRead();
     void logsALongMessageLeftUnfinished();
+    void sharesTheLineWithATcpClient_data();
+    void sharesTheLineWithATcpClient();
 };
 
 void TestModemLine::startsAfreshForTheNextProgram_data() {
@@ -193,6 +198,114 @@ void TestModemLine::logsALongMessageLeftUnfinished() {
     QTRY_VERIFY2(output.data().contains("-- long message 7 to +447700900123 dropped with parts 1 "
                                         "of 2: no part came for 1 s\n"),
                  output.data());
+}
+
+// Each step is a party, "p" the program on the pseudo-terminal or "a" and "b" clients over TCP,
+// then what it does: "+" comes, "-" goes, ":" and bytes writes, "?" and bytes waits until all
+// it has received ends so, "!" waits until the modem has let it go; "~" and words waits until
+// the line or the modem notes them.
+void TestModemLine::sharesTheLineWithATcpClient_data() {
+    QTest::addColumn<QByteArrayList>("steps");
+
+    QTest::newRow("answered over TCP") << QByteArrayList{"a+", "a:AT\r", "a?AT\r\r\nOK\r\n"};
+    QTest::newRow("a second client refused, the first kept")
+        << QByteArrayList{"a+",
+                          "a:AT\r",
+                          "a?OK\r\n",
+                          "b+",
+                          "b?\r\nBUSY: this modem has a client already; try again once it has "
+                          "gone\r\n",
+                          "b!",
+                          "a:AT\r",
+                          "a?AT\r\r\nOK\r\nAT\r\r\nOK\r\n"};
+    QTest::newRow("a dropped client ends its own turn only")
+        << QByteArrayList{"p+",
+                          "a+",
+                          "a:AT+CMGS=25\r0001",
+                          "a?> 0001",
+                          "a-",
+                          "~the terminal closed the line, dropping the message",
+                          "b+",
+                          "b:AT\r",
+                          "b?AT\r\r\nOK\r\n",
+                          "p:AT\r",
+                          "~bytes from the serial line dropped",
+                          "b:AT\r",
+                          "b?OK\r\nAT\r\r\nOK\r\n"};
+    QTest::newRow("the terminal holds the line until it lets go")
+        << QByteArrayList{"p+",
+                          "p:AT\r",
+                          "p?AT\r\r\nOK\r\n",
+                          "a+",
+                          "a:ATI\r",
+                          "~bytes from the TCP client dropped",
+                          "p-",
+                          "~the terminal closed",
+                          "a:AT\r",
+                          "a?AT\r\r\nOK\r\n"};
+}
+
+void TestModemLine::sharesTheLineWithATcpClient() {
+    QFETCH(QByteArrayList, steps);
+
+    SimulatedModem modem;
+    ModemLine line(&modem);
+    QVERIFY(line.openPseudoTerminal());
+    QVERIFY2(line.listen(QHostAddress::LocalHost, 0), qPrintable(line.errorString()));
+    const quint16 port = line.listenAddress().section(u':', -1).toUShort();
+    QStringList notes;
+    connect(&line, &ModemLine::noted, this, [&notes](const QString &note) { notes += note; });
+    connect(&modem, &SimulatedModem::noted, this, [&notes](const QString &note) { notes += note; });
+    std::unique_ptr<Program> program;
+    std::map<char, std::unique_ptr<QTcpSocket>> clients;
+    std::map<char, QByteArray> received;
+    for (const QByteArray &step : steps) {
+        const char party = step.at(0);
+        const QByteArray bytes = step.mid(2);
+        QTcpSocket *client = party == 'p' ? nullptr : clients[party].get();
+        const auto receivedNow = [&] {
+            if (party == 'p')
+                return program->received();
+            return received[party] += client->readAll();
+        };
+        switch (step.at(party == '~' ? 0 : 1)) {
+        case '+':
+            if (party == 'p') {
+                program = std::make_unique<Program>(line.devicePath());
+                QVERIFY(program->isOpen());
+            } else {
+                clients[party] = std::make_unique<QTcpSocket>();
+                clients[party]->connectToHost(QHostAddress::LocalHost, port);
+                QVERIFY(clients[party]->waitForConnected());
+            }
+            break;
+        case '-':
+            if (party == 'p')
+                program.reset();
+            else
+                client->abort();
+            break;
+        case ':':
+            if (party == 'p')
+                QCOMPARE(::write(program->descriptor(), bytes.constData(), bytes.size()),
+                         bytes.size());
+            else
+                client->write(bytes);
+            break;
+        case '?':
+            QVERIFY2(QTest::qWaitFor([&] { return receivedNow().endsWith(bytes); }), receivedNow());
+            break;
+        case '!':
+            QTRY_COMPARE(client->state(), QAbstractSocket::UnconnectedState);
+            break;
+        case '~':
+            QVERIFY2(QTest::qWaitFor(
+                         [&] { return !notes.filter(QString::fromLatin1(step.mid(1))).isEmpty(); }),
+                     qPrintable(notes.join(u'\n')));
+            notes.clear();
+            break;
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestModemLine)
