@@ -153,7 +153,7 @@ void ModemLog::dropUnfinished() {
 
 void ModemLog::writeLine(const QString &line) {
     // Flushed per line, so that a program reading a pipe sees each line as soon as it is complete.
-    m_output->write((line + u'\n').toUtf8());
+    m_output->write((m_prefix + line + u'\n').toUtf8());
     if (auto *file = qobject_cast<QFileDevice *>(m_output))
         file->flush();
 }
