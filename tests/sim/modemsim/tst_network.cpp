@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "pseudoterminal.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int TimeoutMs = 60'000;
+
+// Whether a file in the folder has come to hold every one of the pieces.
+bool filed(const QString &folder, const QByteArrayList &pieces) {
+    return QTest::qWaitFor(
+        [&] {
+            for (const QString &name : QDir(folder).entryList(QDir::Files)) {
+                QFile file(QDir(folder).filePath(name));
+                const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
+                if (std::all_of(pieces.begin(), pieces.end(),
+                                [&](const QByteArray &piece) { return text.contains(piece); }))
+                    return true;
+            }
+            return false;
+        },
+        TimeoutMs);
+}
+
+} // namespace
+
+// Real clients on two modems of one modemsim: each modem reaches the other by its number.
+class TestNetwork : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void smsdTextsTheOtherModem();
+    void aTcpClientTextsWhatGammuReads();
+
+private:
+    // Each modem's line at start: device, number, IMEI, TCP address.
+    QList<QByteArrayList> m_modems;
+    QProcess m_modemsim;
+    QTemporaryDir m_directory;
+    QProcess m_client;
+};
+
+void TestNetwork::init() {
+    if (!PseudoTerminal::isSupported())
+        QSKIP("This system has no pseudo-terminals to put the modems on.");
+    m_modemsim.start(QStringLiteral(MODEMSIM),
+                     {"--modems", "2", "--listen", "127.0.0.1:0", "--report-delay", "never"});
+    m_modems.clear();
+    while (m_modems.size() < 2) {
+        QVERIFY(QTest::qWaitFor([&] { return m_modemsim.canReadLine(); }, TimeoutMs));
+        m_modems.append(m_modemsim.readLine().trimmed().split(' '));
+    }
+    QCOMPARE(m_modems.at(1).value(2), "+447700900998");
+}
+
+void TestNetwork::cleanup() {
+    m_client.kill();
+    m_client.waitForFinished();
+    m_modemsim.kill();
+    m_modemsim.waitForFinished();
+}
+
+// smsd with both modems, the second only receiving: the first's message reaches the second's
+// incoming folder from the first's number, and the first's status report says delivered.
+void TestNetwork::smsdTextsTheOtherModem() {
+    const QString smsd = QStandardPaths::findExecutable("smsd", {"/usr/sbin"});
+    QVERIFY2(!smsd.isEmpty(), "smsd is missing: apt-get install smstools");
+    const QDir folders(m_directory.path());
+    QByteArray settings = "devices = GSM1, GSM2\ndelaytime = 1\ndelaytime_mainprocess = 1\n";
+    for (const char *folder : {"outgoing", "checked", "incoming", "failed", "sent", "report"}) {
+        QVERIFY(folders.mkpath(folder));
+        settings += folder + (" = " + folders.filePath(folder).toUtf8()) + '\n';
+    }
+    for (const char *file : {"logfile", "infofile", "pidfile"})
+        settings += file + (" = " + folders.filePath(file).toUtf8()) + '\n';
+    settings += "[GSM1]\ndevice = " + m_modems.at(0).at(1) + "\nincoming = yes\nreport = yes\n";
+    settings += "[GSM2]\ndevice = " + m_modems.at(1).at(1) + "\nincoming = yes\noutgoing = no\n";
+    QFile config(folders.filePath("smsd.conf"));
+    QVERIFY(config.open(QIODevice::WriteOnly) && config.write(settings) == settings.size());
+    config.close();
+    QFile message(folders.filePath("message"));
+    QVERIFY(message.open(QIODevice::WriteOnly) && message.write("To: 447700900998\n\nHello, two"));
+    message.close();
+    QVERIFY(message.rename(folders.filePath("outgoing/message")));
+    m_client.start(smsd, {"-c", config.fileName(), "-t"});
+
+    QVERIFY(filed(folders.filePath("incoming"), {"From: 447700900999\n", "\nHello, two"}));
+    QVERIFY(filed(folders.filePath("report"),
+                  {"SMS STATUS REPORT\n", "From: 447700900998\n", "Status: 0,Ok"}));
+}
+
+// pyserial sends from modem 1 over TCP; gammu reads it on modem 2's pseudo-terminal.
+void TestNetwork::aTcpClientTextsWhatGammuReads() {
+    const QString gammu = QStandardPaths::findExecutable("gammu");
+    QVERIFY2(!gammu.isEmpty(), "gammu is missing: apt-get install gammu");
+    const QByteArray script =
+        "import serial, sys\n"
+        "line = serial.serial_for_url(sys.argv[1], timeout=30)\n"
+        "for command in (b'AT+CMGF=1\\r', b'AT+CMGS=\"+447700900998\"\\r', b'Over TCP\\x1a'):\n"
+        "    line.write(command)\n"
+        "    print(line.read_until(b'> ' if b'CMGS=' in command else b'OK\\r\\n'))\n";
+    m_client.start("/usr/bin/python3", {"-c", script, "socket://" + m_modems.at(0).at(4)});
+    QVERIFY(m_client.waitForFinished(TimeoutMs));
+    QVERIFY2(m_client.exitCode() == 0 && m_client.readAll().contains("+CMGS: 1"),
+             m_client.readAllStandardError());
+
+    QFile config(m_directory.filePath("gammurc"));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("[gammu]\ndevice = " + m_modems.at(1).at(1) + "\nconnection = at\n");
+    config.close();
+    m_client.start(gammu, {"-c", config.fileName(), "getallsms"});
+    QVERIFY(m_client.waitForFinished(TimeoutMs));
+    const QByteArray read = m_client.readAllStandardOutput();
+    QVERIFY2(read.contains("\"+447700900999\"") && read.contains("Over TCP"), read);
+}
+
+QTEST_GUILESS_MAIN(TestNetwork)
+#include "tst_network.moc"
