@@ -205,48 +205,24 @@ void TestModemLine::logsALongMessageLeftUnfinished() {
 // it has received ends so, "!" waits until the modem has let it go; "~" and words waits until
 // the line or the modem notes them.
 void TestModemLine::sharesTheLineWithATcpClient_data() {
-    QTest::addColumn<QByteArrayList>("steps");
+    // The steps, each after a "|".
+    QTest::addColumn<QByteArray>("steps");
 
-    QTest::newRow("answered over TCP") << QByteArrayList{"a+", "a:AT\r", "a?AT\r\r\nOK\r\n"};
+    QTest::newRow("answered over TCP") << QByteArray("a+|a:AT\r|a?AT\r\r\nOK\r\n");
     QTest::newRow("a second client refused, the first kept")
-        << QByteArrayList{"a+",
-                          "a:AT\r",
-                          "a?OK\r\n",
-                          "b+",
-                          "b?\r\nBUSY: this modem has a client already; try again once it has "
-                          "gone\r\n",
-                          "b!",
-                          "a:AT\r",
-                          "a?AT\r\r\nOK\r\nAT\r\r\nOK\r\n"};
+        << QByteArray("a+|a:AT\r|a?OK\r\n|b+|b?\r\nBUSY: this modem has a client already; try "
+                      "again once it has gone\r\n|b!|a:AT\r|a?AT\r\r\nOK\r\nAT\r\r\nOK\r\n");
     QTest::newRow("a dropped client ends its own turn only")
-        << QByteArrayList{"p+",
-                          "a+",
-                          "a:AT+CMGS=25\r0001",
-                          "a?> 0001",
-                          "a-",
-                          "~the terminal closed the line, dropping the message",
-                          "b+",
-                          "b:AT\r",
-                          "b?AT\r\r\nOK\r\n",
-                          "p:AT\r",
-                          "~bytes from the serial line dropped",
-                          "b:AT\r",
-                          "b?OK\r\nAT\r\r\nOK\r\n"};
+        << QByteArray("p+|a+|a:AT+CMGS=25\r0001|a?> 0001|a-|~the terminal closed the line, "
+                      "dropping the message|b+|b:AT\r|b?AT\r\r\nOK\r\n|p:AT\r|~bytes from the "
+                      "serial line dropped|b:AT\r|b?OK\r\nAT\r\r\nOK\r\n");
     QTest::newRow("the terminal holds the line until it lets go")
-        << QByteArrayList{"p+",
-                          "p:AT\r",
-                          "p?AT\r\r\nOK\r\n",
-                          "a+",
-                          "a:ATI\r",
-                          "~bytes from the TCP client dropped",
-                          "p-",
-                          "~the terminal closed",
-                          "a:AT\r",
-                          "a?AT\r\r\nOK\r\n"};
+        << QByteArray("p+|p:AT\r|p?AT\r\r\nOK\r\n|a+|a:ATI\r|~bytes from the TCP client "
+                      "dropped|p-|~the terminal closed|a:AT\r|a?AT\r\r\nOK\r\n");
 }
 
 void TestModemLine::sharesTheLineWithATcpClient() {
-    QFETCH(QByteArrayList, steps);
+    QFETCH(QByteArray, steps);
 
     SimulatedModem modem;
     ModemLine line(&modem);
@@ -259,7 +235,7 @@ void TestModemLine::sharesTheLineWithATcpClient() {
     std::unique_ptr<Program> program;
     std::map<char, std::unique_ptr<QTcpSocket>> clients;
     std::map<char, QByteArray> received;
-    for (const QByteArray &step : steps) {
+    for (const QByteArray &step : steps.split('|')) {
         const char party = step.at(0);
         const QByteArray bytes = step.mid(2);
         QTcpSocket *client = party == 'p' ? nullptr : clients[party].get();

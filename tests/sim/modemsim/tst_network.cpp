@@ -29,6 +29,12 @@ bool filed(const QString &folder, const QByteArrayList &pieces) {
         TimeoutMs);
 }
 
+QString writeFile(const QTemporaryDir &directory, const QString &name, const QByteArray &bytes) {
+    QFile file(directory.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName()
+                                                                                : QString();
+}
+
 } // namespace
 
 // Real clients on two modems of one modemsim: each modem reaches the other by its number.
@@ -84,14 +90,9 @@ void TestNetwork::smsdTextsTheOtherModem() {
         settings += file + (" = " + folders.filePath(file).toUtf8()) + '\n';
     settings += "[GSM1]\ndevice = " + m_modems.at(0).at(1) + "\nincoming = yes\nreport = yes\n";
     settings += "[GSM2]\ndevice = " + m_modems.at(1).at(1) + "\nincoming = yes\noutgoing = no\n";
-    QFile config(folders.filePath("smsd.conf"));
-    QVERIFY(config.open(QIODevice::WriteOnly) && config.write(settings) == settings.size());
-    config.close();
-    QFile message(folders.filePath("message"));
-    QVERIFY(message.open(QIODevice::WriteOnly) && message.write("To: 447700900998\n\nHello, two"));
-    message.close();
-    QVERIFY(message.rename(folders.filePath("outgoing/message")));
-    m_client.start(smsd, {"-c", config.fileName(), "-t"});
+    QVERIFY(
+        !writeFile(m_directory, "outgoing/message", "To: 447700900998\n\nHello, two").isEmpty());
+    m_client.start(smsd, {"-c", writeFile(m_directory, "smsd.conf", settings), "-t"});
 
     QVERIFY(filed(folders.filePath("incoming"), {"From: 447700900999\n", "\nHello, two"}));
     QVERIFY(filed(folders.filePath("report"),
@@ -113,11 +114,8 @@ void TestNetwork::aTcpClientTextsWhatGammuReads() {
     QVERIFY2(m_client.exitCode() == 0 && m_client.readAll().contains("+CMGS: 1"),
              m_client.readAllStandardError());
 
-    QFile config(m_directory.filePath("gammurc"));
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write("[gammu]\ndevice = " + m_modems.at(1).at(1) + "\nconnection = at\n");
-    config.close();
-    m_client.start(gammu, {"-c", config.fileName(), "getallsms"});
+    const QByteArray config = "[gammu]\ndevice = " + m_modems.at(1).at(1) + "\nconnection = at\n";
+    m_client.start(gammu, {"-c", writeFile(m_directory, "gammurc", config), "getallsms"});
     QVERIFY(m_client.waitForFinished(TimeoutMs));
     const QByteArray read = m_client.readAllStandardOutput();
     QVERIFY2(read.contains("\"+447700900999\"") && read.contains("Over TCP"), read);

@@ -58,10 +58,7 @@ void TestModemNetwork::derivesIdentities() {
     QFETCH(Identity, identity);
 
     const Identity derived = first.derived(k);
-    QCOMPARE(derived.number, identity.number);
-    QCOMPARE(derived.imei, identity.imei);
-    QCOMPARE(derived.imsi, identity.imsi);
-    QCOMPARE(derived.iccid, identity.iccid);
+    QVERIFY(derived == identity);
     QVERIFY(!Identity::imeiFault(derived.imei) && !Identity::iccidFault(derived.iccid));
 
     // The modem says it is who it is.
@@ -87,12 +84,11 @@ void TestModemNetwork::routes_data() {
     QTest::addColumn<QByteArray>("second");
 
     const QByteArray cmti = R"(\+CMTI: "SM",1\r\n)";
-    QTest::newRow("delivered") << QByteArrayList{"1:" + TextReports, "1:" + ToTwo, "1:Hi\x1A"}
-                               << R"(\+CMGS: 1\r\n\r\nOK\r\n\r\n)" + report(0) << cmti;
-    QTest::newRow("as if from the sender")
+    QTest::newRow("delivered, as if from the sender")
         << QByteArrayList{"1:" + TextReports, "1:" + ToTwo, "1:Hi\x1A", "2:ATE0;+CMGF=1\r",
                           "2:AT+CMGR=1\r"}
-        << report(0) << QByteArray(R"(\+CMGR: "REC UNREAD","\+447700900999",,"[^"]+"\r\nHi\r\n)");
+        << R"(\+CMGS: 1\r\n\r\nOK\r\n\r\n)" + report(0)
+        << cmti + R"(.*\+CMGR: "REC UNREAD","\+447700900999",,"[^"]+"\r\nHi\r\n)";
     QTest::newRow("UCS2 and class 0 kept")
         << QByteArrayList{"2:ATE0;+CNMI=2,2\r", "1:ATE0;+CMGF=1;+CSMP=17,167,0,24\r", "1:" + ToTwo,
                           "1:041F04400438\x1A"}
@@ -114,9 +110,6 @@ void TestModemNetwork::routes_data() {
     QTest::newRow("an unknown number, delivered by the service centre")
         << QByteArrayList{"1:" + TextReports, "1:AT+CMGS=\"+447700900456\"\r", "1:Hi\x1A"}
         << QByteArray(R"(\+CDS: 6,1,"\+447700900456",145,"[^"]+","[^"]+",0\r\n)")
-        << QByteArray("^$");
-    QTest::newRow("its own number, back to itself")
-        << QByteArrayList{"1:" + TextReports, "1:AT+CMGS=\"+447700900999\"\r", "1:Hi\x1A"} << cmti
         << QByteArray("^$");
 }
 
