@@ -25,6 +25,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <string>
+#include <string_view>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -43,12 +44,25 @@ constexpr int SilenceMs = 10'000;
     std::exit(1);
 }
 
-// modemsim's log, read and dropped as it comes.
+// modemsim's log, read as it comes for the lines that tell of something lost: a hang-up
+// nobody here asked for (another process opened and closed a device) or something dropped.
 int logLine = -1;
+std::string logTail;
+long hangUps = 0;
+long dropped = 0;
 
 void drainLog() {
     char chunk[65536];
-    while (::read(logLine, chunk, sizeof chunk) > 0) {
+    for (ssize_t n; (n = ::read(logLine, chunk, sizeof chunk)) > 0;) {
+        logTail.append(chunk, n);
+        std::size_t start = 0;
+        for (std::size_t end; (end = logTail.find('\n', start)) != std::string::npos;
+             start = end + 1) {
+            const std::string_view line(logTail.data() + start, end - start);
+            hangUps += line.find("-- the terminal closed the line") != std::string_view::npos;
+            dropped += line.find(" dropped") != std::string_view::npos;
+        }
+        logTail.erase(0, start);
     }
 }
 
@@ -205,6 +219,7 @@ int main(int argc, char *argv[]) {
     }
     const double elapsed = lastProgress - began;
     const double memoryAtEnd = Measure::residentBytes(pid);
+    drainLog();
 
     std::vector<double> latencies;
     long lost = 0;
@@ -222,12 +237,13 @@ int main(int argc, char *argv[]) {
         return latencies.empty() ? 0.0 : latencies[std::size_t(p * (latencies.size() - 1))];
     };
     std::printf("%d modems, %d messages each: %.0f messages/s; send to +CMTI median %.2f ms, "
-                "p99 %.2f ms; lost %ld, reports missing %ld; modemsim %.1f user CPU-s, resident "
+                "p99 %.2f ms; lost %ld, reports missing %ld (modemsim logged %ld hang-ups and %ld "
+                "drops); modemsim %.1f user CPU-s, resident "
                 "memory %.1f MB before any message, %.1f MB at the start, %.1f MB in the "
                 "middle, %.1f MB at the end\n",
                 modems, messages, arrived / elapsed, percentile(0.5), percentile(0.99), lost,
-                reportsMissing, Measure::userSeconds(pid), memoryBefore / 1e6, memoryAtStart / 1e6,
-                memoryHalfway / 1e6, memoryAtEnd / 1e6);
+                reportsMissing, hangUps, dropped, Measure::userSeconds(pid), memoryBefore / 1e6,
+                memoryAtStart / 1e6, memoryHalfway / 1e6, memoryAtEnd / 1e6);
     ::kill(pid, SIGTERM);
     ::waitpid(pid, nullptr, 0);
     return lost == 0 && reportsMissing == 0 ? 0 : 1;
