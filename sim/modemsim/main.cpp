@@ -144,7 +144,7 @@ QList<Identity> identities(const QCommandLineParser &parser,
 
 // One modem of the simulation, on its own line, logged to the shared output.
 struct Modem {
-    Modem(QIODevice *output)
+    explicit Modem(QIODevice *output)
         : line(&modem)
         , log(&modem, output) {}
     SimulatedModem modem;
