@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "form1.h"
 #include "pseudoterminal.h"
+#include "settings.h"
 
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,7 +49,7 @@ private slots:
     void init();
     void cleanup();
     void smsdTextsTheOtherModem();
-    void aTcpClientTextsWhatGammuReads();
+    void gammuReadsWhatTheWindowAndATcpClientSent();
 
 private:
     // Each modem's line at start: device, number, IMEI, TCP address.
@@ -59,9 +63,9 @@ void TestNetwork::init() {
     if (!PseudoTerminal::isSupported())
         QSKIP("This system has no pseudo-terminals to put the modems on.");
     m_modemsim.start(QStringLiteral(MODEMSIM),
-                     {"--modems", "2", "--listen", "127.0.0.1:0", "--report-delay", "never"});
+                     {"--modems", "3", "--listen", "127.0.0.1:0", "--report-delay", "never"});
     m_modems.clear();
-    while (m_modems.size() < 2) {
+    while (m_modems.size() < 3) {
         QVERIFY(QTest::qWaitFor([&] { return m_modemsim.canReadLine(); }, TimeoutMs));
         m_modems.append(m_modemsim.readLine().trimmed().split(' '));
     }
@@ -99,17 +103,31 @@ void TestNetwork::smsdTextsTheOtherModem() {
                   {"SMS STATUS REPORT\n", "From: 447700900998\n", "Status: 0,Ok"}));
 }
 
-// pyserial sends from modem 1 over TCP; gammu reads it on modem 2's pseudo-terminal.
-void TestNetwork::aTcpClientTextsWhatGammuReads() {
+// ModemPad's window sends from modem 1, pyserial from modem 3 over TCP; gammu reads both on
+// modem 2.
+void TestNetwork::gammuReadsWhatTheWindowAndATcpClientSent() {
     const QString gammu = QStandardPaths::findExecutable("gammu");
     QVERIFY2(!gammu.isEmpty(), "gammu is missing: apt-get install gammu");
+    Settings settings;
+    settings.port = QString::fromLatin1(m_modems.at(0).at(1));
+    settings.to = QStringLiteral("+447700900998");
+    settings.text = QStringLiteral("From the window");
+    Form1 window(settings);
+    window.show();
+    const auto *log = window.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    for (const auto &[button, answer] :
+         {std::pair("Connect", ""), std::pair("Command1", "OK"), std::pair("Command2", ">"),
+          std::pair("Command3", "+CMGS:")}) {
+        QTest::mouseClick(window.findChild<QPushButton *>(button), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(log->toPlainText().contains(answer), TimeoutMs);
+    }
     const QByteArray script =
         "import serial, sys\n"
         "line = serial.serial_for_url(sys.argv[1], timeout=30)\n"
         "for command in (b'AT+CMGF=1\\r', b'AT+CMGS=\"+447700900998\"\\r', b'Over TCP\\x1a'):\n"
         "    line.write(command)\n"
         "    print(line.read_until(b'> ' if b'CMGS=' in command else b'OK\\r\\n'))\n";
-    m_client.start("/usr/bin/python3", {"-c", script, "socket://" + m_modems.at(0).at(4)});
+    m_client.start("/usr/bin/python3", {"-c", script, "socket://" + m_modems.at(2).at(4)});
     QVERIFY(m_client.waitForFinished(TimeoutMs));
     QVERIFY2(m_client.exitCode() == 0 && m_client.readAll().contains("+CMGS: 1"),
              m_client.readAllStandardError());
@@ -118,8 +136,10 @@ void TestNetwork::aTcpClientTextsWhatGammuReads() {
     m_client.start(gammu, {"-c", writeFile(m_directory, "gammurc", config), "getallsms"});
     QVERIFY(m_client.waitForFinished(TimeoutMs));
     const QByteArray read = m_client.readAllStandardOutput();
-    QVERIFY2(read.contains("\"+447700900999\"") && read.contains("Over TCP"), read);
+    QVERIFY2(read.contains("\"+447700900999\"") && read.contains("From the window") &&
+                 read.contains("\"+447700900997\"") && read.contains("Over TCP"),
+             read);
 }
 
-QTEST_GUILESS_MAIN(TestNetwork)
+QTEST_MAIN(TestNetwork)
 #include "tst_network.moc"
