@@ -232,54 +232,40 @@ void TestModemLine::sharesTheLineWithATcpClient() {
     QStringList notes;
     connect(&line, &ModemLine::noted, this, [&notes](const QString &note) { notes += note; });
     connect(&modem, &SimulatedModem::noted, this, [&notes](const QString &note) { notes += note; });
-    std::unique_ptr<Program> program;
+    std::map<char, std::unique_ptr<Program>> programs;
     std::map<char, std::unique_ptr<QTcpSocket>> clients;
     std::map<char, QByteArray> received;
     for (const QByteArray &step : steps.split('|')) {
         const char party = step.at(0);
         const QByteArray bytes = step.mid(2);
-        QTcpSocket *client = party == 'p' ? nullptr : clients[party].get();
+        Program *program = programs[party].get();
+        QTcpSocket *client = clients[party].get();
         const auto receivedNow = [&] {
-            if (party == 'p')
-                return program->received();
-            return received[party] += client->readAll();
+            return program ? program->received() : received[party] += client->readAll();
         };
-        switch (step.at(party == '~' ? 0 : 1)) {
-        case '+':
-            if (party == 'p') {
-                program = std::make_unique<Program>(line.devicePath());
-                QVERIFY(program->isOpen());
-            } else {
-                clients[party] = std::make_unique<QTcpSocket>();
-                clients[party]->connectToHost(QHostAddress::LocalHost, port);
-                QVERIFY(clients[party]->waitForConnected());
-            }
-            break;
-        case '-':
-            if (party == 'p')
-                program.reset();
-            else
-                client->abort();
-            break;
-        case ':':
-            if (party == 'p')
-                QCOMPARE(::write(program->descriptor(), bytes.constData(), bytes.size()),
-                         bytes.size());
-            else
-                client->write(bytes);
-            break;
-        case '?':
-            QVERIFY2(QTest::qWaitFor([&] { return receivedNow().endsWith(bytes); }), receivedNow());
-            break;
-        case '!':
-            QTRY_COMPARE(client->state(), QAbstractSocket::UnconnectedState);
-            break;
-        case '~':
-            QVERIFY2(QTest::qWaitFor(
-                         [&] { return !notes.filter(QString::fromLatin1(step.mid(1))).isEmpty(); }),
-                     qPrintable(notes.join(u'\n')));
+        if (party == '~') {
+            const auto noted = [&] {
+                return !notes.filter(QString::fromLatin1(step.mid(1))).isEmpty();
+            };
+            QVERIFY2(QTest::qWaitFor(noted), qPrintable(notes.join(u'\n')));
             notes.clear();
-            break;
+        } else if (step.at(1) == '+' && party == 'p') {
+            programs[party] = std::make_unique<Program>(line.devicePath());
+            QVERIFY(programs[party]->isOpen());
+        } else if (step.at(1) == '+') {
+            clients[party] = std::make_unique<QTcpSocket>();
+            clients[party]->connectToHost(QHostAddress::LocalHost, port);
+            QVERIFY(clients[party]->waitForConnected());
+        } else if (step.at(1) == '-') {
+            program ? programs[party].reset() : client->abort();
+        } else if (step.at(1) == ':') {
+            QCOMPARE(program ? ::write(program->descriptor(), bytes.constData(), bytes.size())
+                             : client->write(bytes),
+                     bytes.size());
+        } else if (step.at(1) == '?') {
+            QVERIFY2(QTest::qWaitFor([&] { return receivedNow().endsWith(bytes); }), receivedNow());
+        } else {
+            QTRY_COMPARE(client->state(), QAbstractSocket::UnconnectedState);
         }
     }
 }

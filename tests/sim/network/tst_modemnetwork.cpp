@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "controlplayer.h"
 #include "modemnetwork.h"
 #include "simulatedmodem.h"
 
@@ -76,8 +77,8 @@ void TestModemNetwork::derivesIdentities() {
                          (derived.number.startsWith(u'+') ? "145" : "129") + "\r\n\r\nOK\r\n");
 }
 
-// Three modems of one network; each step is "N:" and what modem N's terminal sends, or an event
-// in angle brackets. Then each modem's output must come to match its pattern.
+// Three modems of one network; each step is "N:" and what modem N's terminal sends, or a line of
+// the control language. Then each modem's output must come to match its pattern.
 void TestModemNetwork::routes_data() {
     QTest::addColumn<QByteArrayList>("steps");
     QTest::addColumn<QByteArray>("first");
@@ -94,17 +95,17 @@ void TestModemNetwork::routes_data() {
                           "1:041F04400438\x1A"}
         << QByteArray("OK") << QByteArray(R"(\+CMT: ,\d+\r\n07914477\w+0018\w+06041F04400438\r\n)");
     QTest::newRow("waits for the recipient to register")
-        << QByteArrayList{"<2 network off>", "1:" + TextReports, "1:" + ToTwo, "1:Hi\x1A",
-                          "<2 network home>"}
+        << QByteArrayList{"@2 network off", "1:" + TextReports, "1:" + ToTwo, "1:Hi\x1A",
+                          "@2 network home"}
         << report(34) + ".*" + report(0) << cmti;
-    QTest::newRow("waits for room") << QByteArrayList{"<2 storage full>", "1:" + TextReports,
-                                                      "1:" + ToTwo, "1:Hi\x1A", "<2 storage free>"}
+    QTest::newRow("waits for room") << QByteArrayList{"@2 storage full", "1:" + TextReports,
+                                                      "1:" + ToTwo, "1:Hi\x1A", "@2 storage free"}
                                     << report(34) + ".*" + report(0) << cmti;
     QTest::newRow("waits for a restart")
-        << QByteArrayList{"<2 restart>", "1:" + TextReports, "1:" + ToTwo, "1:Hi\x1A"}
+        << QByteArrayList{"@2 restart 0ms", "1:" + TextReports, "1:" + ToTwo, "1:Hi\x1A"}
         << report(34) + ".*" + report(0) << cmti;
     QTest::newRow("fails once no longer valid")
-        << QByteArrayList{"<2 network off>", "1:ATE0;+CNMI=2,1,0,1,0\r", "1:AT+CMGS=22\r",
+        << QByteArrayList{"@2 network off", "1:ATE0;+CNMI=2,1,0,1,0\r", "1:AT+CMGS=22\r",
                           "1:" + ExpiredPdu}
         << QByteArray(R"(\+CDS: 25\r\n\w+22\r\n.*\+CDS: 25\r\n\w+46\r\n)") << QByteArray("^$");
     QTest::newRow("an unknown number, delivered by the service centre")
@@ -128,19 +129,12 @@ void TestModemNetwork::routes() {
         connect(&modems[k], &SimulatedModem::transmit, this,
                 [&outputs, k](const QByteArray &bytes) { outputs[k] += bytes; });
     }
-    const QHash<QByteArray, std::function<void(SimulatedModem &)>> events = {
-        {"network off", [](SimulatedModem &m) { m.setNetworkState(NetworkState::Off); }},
-        {"network home", [](SimulatedModem &m) { m.setNetworkState(NetworkState::Home); }},
-        {"storage full", [](SimulatedModem &m) { m.setStorageFull(true); }},
-        {"storage free", [](SimulatedModem &m) { m.setStorageFull(false); }},
-        {"restart", [](SimulatedModem &m) { m.restart(std::chrono::milliseconds(0)); }},
-    };
+    ControlPlayer player({&modems[0], &modems[1], &modems[2]});
     for (const QByteArray &step : steps) {
-        SimulatedModem &modem = modems[step.at(step.startsWith('<') ? 1 : 0) - '1'];
-        if (step.startsWith('<'))
-            events.value(step.mid(3).chopped(1))(modem);
+        if (step.startsWith('@'))
+            player.play(QString::fromLatin1(step));
         else
-            modem.receive(step.mid(2));
+            modems[step.at(0) - '1'].receive(step.mid(2));
         // What the network hands on once the sender has its answer.
         QCoreApplication::sendPostedEvents(&network, QEvent::MetaCall);
     }
