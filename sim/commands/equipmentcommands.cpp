@@ -48,6 +48,10 @@ void EquipmentCommands::addTo(CommandTable &table) {
         {.name = "+CBC",
          .test = CommandTable::answer("+CBC: (0-3),(0-100)"),
          .action = CommandTable::answer("+CBC: 2,0")},
+        // Ready for commands (<pas> 0): the modem neither rings nor holds a call.
+        {.name = "+CPAS",
+         .test = CommandTable::answer("+CPAS: (0-5)"),
+         .action = CommandTable::answer("+CPAS: 0")},
     };
     table.add(this, rows);
 }
