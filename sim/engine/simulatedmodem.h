@@ -7,7 +7,9 @@
 #include "commandtable.h"
 #include "equipmentcommands.h"
 #include "identity.h"
-#include "messagecommands.h"
+#include "messagedelivery.h"
+#include "messagesendingcommands.h"
+#include "messagestoragecommands.h"
 #include "networkcommands.h"
 #include "simcommands.h"
 #include "smsparametercommands.h"
@@ -49,13 +51,13 @@ public:
                  const QDateTime &sent = QDateTime::currentDateTime());
 
     // The last 256 messages taken for sending, the oldest first: one for each message reference.
-    QList<AcceptedMessage> acceptedMessages() const { return m_messages.acceptedMessages(); }
+    QList<AcceptedMessage> acceptedMessages() const { return m_sending.acceptedMessages(); }
 
     // Who the modem is; Identity::first() unless set, which it is before a program talks to it.
     const Identity &identity() const { return m_identity; }
     void setIdentity(const Identity &identity) { m_identity = identity; }
     // Where a message the modem sends to another number goes, when another modem has it.
-    void setRouter(MessageCommands::Router router) { m_messages.setRouter(std::move(router)); }
+    void setRouter(MessageDelivery::Router router) { m_delivery.setRouter(std::move(router)); }
     // A message another modem sent; false when it must wait in the network for this one to
     // register or to have room, after which readyToReceive says to try again.
     bool receiveRouted(const SmsDeliver &message);
@@ -80,20 +82,20 @@ public:
     // How long after a message that asked for one its status report comes, saying delivered;
     // with none, only when decided. A second unless set.
     void setReportDelay(std::optional<std::chrono::milliseconds> delay) {
-        m_messages.setReportDelay(delay);
+        m_delivery.setReportDelay(delay);
     }
     // The oldest status report waiting on message reference comes now with the TP-Status, 0
     // for delivered; false when none waits.
     bool decideReport(int reference, int status);
     // The next count sends fail with +CMS ERROR: cause; a count of 0 ends that.
-    void rejectSends(int cause, int count) { m_messages.rejectSends(cause, count); }
+    void rejectSends(int cause, int count) { m_delivery.rejectSends(cause, count); }
     // Full, the message storages take no more than they hold now, and what arrives waits in the
     // network until there is room.
     void setStorageFull(bool full);
     // How long a message routed to the terminal under +CSMS=1 waits for +CNMA before routing
     // stops; 15 s unless set.
     void setAcknowledgementTimeout(std::chrono::milliseconds timeout) {
-        m_messages.setAcknowledgementTimeout(timeout);
+        m_delivery.setAcknowledgementTimeout(timeout);
     }
 
     // Every answer waits this long first, as a slow modem's does, while what the terminal sends
@@ -161,7 +163,9 @@ private:
     SimCommands m_sim;
     NetworkCommands m_network;
     SmsParameterCommands m_smsParameters;
-    MessageCommands m_messages;
+    MessageStorageCommands m_storage;
+    MessageDelivery m_delivery;
+    MessageSendingCommands m_sending;
     CommandTable m_commands;
 
     QByteArray m_output;
