@@ -23,6 +23,10 @@ public:
     // Without settings, the build's defaults.
     explicit Form1(const Settings &settings = Settings(), QWidget *parent = nullptr);
 
+    // The port the window owns: the hook by which the demo and the tests map port numbers to
+    // the devices they made.
+    CommControl &port() const { return *Comm1; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -3,6 +3,7 @@
 
 #include "failurepolicy.h"
 #include "form1.h"
+#include "qtoptions.h"
 #include "startoptions.h"
 
 #include <QApplication>
@@ -11,31 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-// The options that QGuiApplication and QApplication take out of the arguments, as their
-// documentation lists them: taken here unseen, so that they are not reported as mistakes, and
-// left in place for Qt.
-struct QtOption {
-    const char *name;
-    const char *valueName;
-};
-constexpr QtOption QtOptions[] = {
-    {"platform", "NAME[:OPTIONS]"},
-    {"platformpluginpath", "PATH"},
-    {"platformtheme", "NAME"},
-    {"plugin", "PLUGIN"},
-    {"qmljsdebugger", "PORT"},
-    {"qwindowgeometry", "GEOMETRY"},
-    {"qwindowicon", "ICON"},
-    {"qwindowtitle", "TITLE"},
-    {"reverse", nullptr},
-    {"session", "SESSION"},
-    {"display", "DISPLAY"},
-    {"geometry", "GEOMETRY"},
-    {"style", "STYLE"},
-    {"stylesheet", "FILE"},
-    {"widgetcount", nullptr},
-};
 
 // The options and what --help says; --help-all shows Qt's as well.
 void describe(QCommandLineParser &parser, bool qtOptionsShown) {
@@ -46,18 +22,9 @@ void describe(QCommandLineParser &parser, bool qtOptionsShown) {
             "Each setting comes from its option, else from the settings file %1, else from the "
             "build. Qt's own options, such as -platform NAME, are taken as well.")
             .arg(StartOptions::filePath()));
-    // Qt's options are written with one dash.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const QtOption &qt : QtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qt.name),
-                                  QStringLiteral("Taken by Qt (see QGuiApplication)."),
-                                  QString::fromLatin1(qt.valueName));
-        if (!qtOptionsShown)
-            option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    QtOptions::addTo(parser, qtOptionsShown);
 }
 
 int print(std::FILE *stream, const QString &text, int status) {

@@ -3,8 +3,8 @@
 
 #include "settings.h"
 
+#include "modemcommands.h"
 #include "smspdu.h"
-#include "testmessage.h"
 
 #include <algorithm>
 #include <array>
@@ -103,8 +103,8 @@ const std::array<Setting, 4> Table = {{
 } // namespace
 
 Settings::Settings()
-    : to(QString::fromUtf8(TestMessage::number.data(), qsizetype(TestMessage::number.size())))
-    , text(QString::fromUtf8(TestMessage::text.data(), qsizetype(TestMessage::text.size()))) {}
+    : to(ModemCommands::testNumber())
+    , text(ModemCommands::testText()) {}
 
 const Setting *Setting::named(QStringView name) {
     const auto found = std::find_if(Table.begin(), Table.end(),

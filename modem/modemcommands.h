@@ -82,6 +82,9 @@ static_assert(testTextSize.coding != SmsPdu::Coding::Ucs2 || testTextSize.fits()
               "UCS2, which a character outside the GSM 7-bit default alphabet needs; a character "
               "beyond U+FFFF, such as an emoji, takes two");
 inline constexpr MessageCommands testMessage{TestMessage::number, TestMessage::text};
+// The test message's number and text as the window's settings and the demo hold them.
+QString testNumber();
+QString testText();
 
 // Lower-case "cmgf" is what modems have always been sent from this button; they take either.
 inline constexpr ModemCommand selectPduMode{"AT+cmgf=0", crlf, "CR LF"};

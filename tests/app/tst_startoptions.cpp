@@ -178,7 +178,7 @@ void TestStartOptions::onTheWire() {
     QCOMPARE(options.commandLineFault(), QString());
     Form1 form(options.settings());
     if (!portByPath)
-        form.findChild<CommControl *>()->mapPort(5, modem.devicePath());
+        form.port().mapPort(5, modem.devicePath());
     for (const char *button : {"Connect", "Command2", "Command3"})
         form.findChild<QPushButton *>(QLatin1String(button))->click();
 

@@ -54,7 +54,7 @@ public:
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     Form1 form;
-    auto *port = form.findChild<CommControl *>(QStringLiteral("Comm1"));
+    CommControl *port = &form.port();
     for (const QString &mapping : app.arguments().mid(1))
         port->mapPort(mapping.section(QLatin1Char('='), 0, 0).toShort(),
                       mapping.section(QLatin1Char('='), 1));
