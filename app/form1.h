@@ -31,6 +31,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The controls and their handlers keep the names the window's design gives them, the names
+    // its users and its documentation know them by.
     void Connect_Click();
     void Command1_Click();
     void Command2_Click();
@@ -39,8 +41,8 @@ private:
     void Comm1_OnComm();
     void Form_Unload(qint16 &cancel);
 
-    // Runs a handler under the failure policy.
-    template<typename Handler> void dispatch(Handler handler);
+    // Runs a handler under the failure policy; each event of the window reaches its handler so.
+    template<void (Form1::*Handler)()> void dispatch();
 
     void placeControls();
     void describePorts();

@@ -11,13 +11,9 @@
 
 namespace {
 
-std::string_view view(const QByteArray &bytes) {
-    return {bytes.constData(), std::size_t(bytes.size())};
-}
-
 QString setTo(Settings &settings, const QString &value) {
     const QByteArray number = value.toUtf8();
-    switch (SmsPdu::numberFault(view(number))) {
+    switch (SmsPdu::numberFault(ModemCommands::view(number))) {
     case SmsPdu::NumberFault::NotDialString:
         return QStringLiteral("\"%1\" is not a dial string: an optional + and then 1 to %2 digits "
                               "0-9, with no blanks or dashes")
@@ -40,7 +36,7 @@ QString setTo(Settings &settings, const QString &value) {
 }
 
 QString setText(Settings &settings, const QString &value) {
-    const SmsPdu::TextSize size = SmsPdu::measure(view(value.toUtf8()));
+    const SmsPdu::TextSize size = SmsPdu::measure(ModemCommands::view(value.toUtf8()));
     if (!size.fits()) {
         const QString form = size.coding == SmsPdu::Coding::Gsm7
                                  ? QStringLiteral("%1 septets in the GSM 7-bit alphabet, %2 more "

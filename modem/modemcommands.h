@@ -66,6 +66,12 @@ private:
     NumberedCommand m_announceLength;
 };
 
+// SmsPdu reads its number and text as UTF-8 in a std::string_view: this one views a
+// QByteArray's bytes, which must outlive it, without copying them.
+inline std::string_view view(const QByteArray &utf8) {
+    return {utf8.constData(), std::size_t(utf8.size())};
+}
+
 // Says where a message goes and how its text is sent, for the tooltips of the buttons that send
 // it and for a log: "to +447700900123 in the GSM 7-bit alphabet, 13 septets".
 QString describeMessage(const QString &number, const QString &text);

@@ -17,14 +17,11 @@
 
 namespace {
 
-QString listing(const QMap<qint16, QString> &ports) {
+QString listing(const QStringList &ports) {
     if (ports.isEmpty())
         return QStringLiteral("No serial ports are present now: plug the modem in and try again.");
-    QStringList entries;
-    for (auto it = ports.begin(); it != ports.end(); ++it)
-        entries << QStringLiteral("%1 = %2").arg(it.key()).arg(it.value());
     return QStringLiteral("Use one of the ports there are now: %1.")
-        .arg(entries.join(QLatin1String(", ")));
+        .arg(ports.join(QLatin1String(", ")));
 }
 
 QString parityName(QSerialPort::Parity parity) {
@@ -67,10 +64,7 @@ CommControl::~CommControl() {
 }
 
 void CommControl::setCommPort(qint16 number) {
-    if (m_port.isOpen()) {
-        throw CommError(CommError::PortAlreadyOpen,
-                        QStringLiteral("Port %1 is already open.").arg(portName(device())));
-    }
+    requireClosed();
     if (number < 1) {
         throw CommError(
             CommError::InvalidPortNumber,
@@ -83,10 +77,7 @@ void CommControl::setCommPort(qint16 number) {
 }
 
 void CommControl::setDevicePath(const QString &path) {
-    if (m_port.isOpen()) {
-        throw CommError(CommError::PortAlreadyOpen,
-                        QStringLiteral("Port %1 is already open.").arg(portName(device())));
-    }
+    requireClosed();
     m_devicePath = path;
 }
 
@@ -164,10 +155,7 @@ void CommControl::setPortOpen(bool open) {
         close();
         return;
     }
-    if (m_port.isOpen()) {
-        throw CommError(CommError::PortAlreadyOpen,
-                        QStringLiteral("Port %1 is already open.").arg(portName(device())));
-    }
+    requireClosed();
     this->open();
 }
 
@@ -192,10 +180,13 @@ void CommControl::mapPort(qint16 number, const QString &device) {
     m_mappedPorts.insert(number, device);
 }
 
-QMap<qint16, QString> CommControl::ports() const {
+QStringList CommControl::ports() const {
     QMap<qint16, QString> numbering = PortLookup::systemPorts();
     numbering.insert(m_mappedPorts);
-    return numbering;
+    QStringList entries;
+    for (auto it = numbering.cbegin(); it != numbering.cend(); ++it)
+        entries << QStringLiteral("%1 = %2").arg(it.key()).arg(it.value());
+    return entries;
 }
 
 QString CommControl::device() const {
@@ -318,6 +309,13 @@ void CommControl::requireOpen() const {
     throw CommError(CommError::PortNotOpen,
                     QStringLiteral("Port %1 is not open. Press Connect first.")
                         .arg(m_devicePath.isEmpty() ? QString::number(m_commPort) : m_devicePath));
+}
+
+void CommControl::requireClosed() const {
+    if (!m_port.isOpen())
+        return;
+    throw CommError(CommError::PortAlreadyOpen,
+                    QStringLiteral("Port %1 is already open.").arg(portName(device())));
 }
 
 void CommControl::applyLineSettings() {

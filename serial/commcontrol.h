@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
+#include <QStringList>
 
 // The serial port as the program sees it: a handful of properties that take effect as they are
 // set, a write-only Output, a read-once Input and one OnComm notification whose kind CommEvent
@@ -76,8 +77,9 @@ public:
 
     // Puts a device of our choosing behind a port number, ahead of the system's numbering.
     void mapPort(qint16 number, const QString &device);
-    // Every port number that names a device now, with that device.
-    QMap<qint16, QString> ports() const;
+    // Every port number that names a device now, with that device, as the user is shown them:
+    // "5 = /dev/ttyUSB0".
+    QStringList ports() const;
 
 signals:
     void OnComm();
@@ -97,6 +99,7 @@ private:
     // How descriptions name the port: "5 (/dev/ttyUSB0)" for a number, the path for a path.
     QString portName(const QString &device) const;
     void requireOpen() const;
+    void requireClosed() const;
     [[noreturn]] void throwOpenFailure() const;
     void applyLineSettings();
     void applyModemLines();

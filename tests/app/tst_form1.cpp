@@ -3,6 +3,7 @@
 
 #include "commcontrol.h"
 #include "commerror.h"
+#include "failurebox.h"
 #include "form1.h"
 #include "linetest.h"
 #include "modemcommands.h"

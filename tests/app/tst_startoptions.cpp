@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "commcontrol.h"
+#include "failurebox.h"
 #include "failurepolicy.h"
 #include "form1.h"
-#include "linetest.h"
 #include "pseudoterminal.h"
 #include "smssubmit.h"
 #include "startoptions.h"

@@ -3,8 +3,8 @@
 
 #include "commcontrol.h"
 #include "commerror.h"
-#include "linetest.h"
 #include "pseudoterminal.h"
+#include "thrownby.h"
 
 #include <QFile>
 #include <QProcess>
