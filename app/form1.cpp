@@ -99,6 +99,9 @@ Form1::Form1(const Settings &settings, QWidget *parent)
     connect(Command4, &QPushButton::clicked, this,
             [this] { dispatch([this] { Command4_Click(); }); });
     connect(Comm1, &CommControl::OnComm, this, [this] { dispatch([this] { Comm1_OnComm(); }); });
+    // Until Connect sets the port, the one the user means is the one the box names.
+    Comm1->setPortText(txtPort->text());
+    connect(txtPort, &QLineEdit::textChanged, Comm1, &CommControl::setPortText);
 }
 
 void Form1::closeEvent(QCloseEvent *event) {

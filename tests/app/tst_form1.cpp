@@ -199,25 +199,38 @@ void TestForm1::connectOpensTheTypedPort() {
 
 void TestForm1::connectFailures_data() {
     QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("pressed");
     QTest::addColumn<int>("error");
     QTest::addColumn<bool>("portTouched");
 
-    QTest::newRow("letters") << QStringList{"abc"} << int(CommError::PortNumberNotNumeric) << false;
-    QTest::newRow("empty") << QStringList{""} << int(CommError::PortNumberNotNumeric) << false;
+    const QString connect = QStringLiteral("Connect");
+    QTest::newRow("letters") << QStringList{"abc"} << connect
+                             << int(CommError::PortNumberNotNumeric) << false;
+    QTest::newRow("empty") << QStringList{""} << connect << int(CommError::PortNumberNotNumeric)
+                           << false;
     QTest::newRow("beyond 16 bits")
-        << QStringList{"99999"} << int(CommError::PortNumberOutOfRange) << false;
-    QTest::newRow("zero") << QStringList{"0"} << int(CommError::InvalidPortNumber) << true;
-    QTest::newRow("no device") << QStringList{"32000"} << int(CommError::NoSuchPort) << true;
-    QTest::newRow("no device at that path")
-        << QStringList{"/dev/modempad-no-such-device"} << int(CommError::NoSuchPort) << true;
+        << QStringList{"99999"} << connect << int(CommError::PortNumberOutOfRange) << false;
+    QTest::newRow("zero") << QStringList{"0"} << connect << int(CommError::InvalidPortNumber)
+                          << true;
+    QTest::newRow("no device") << QStringList{"32000"} << connect << int(CommError::NoSuchPort)
+                               << true;
+    QTest::newRow("no device at that path") << QStringList{"/dev/modempad-no-such-device"}
+                                            << connect << int(CommError::NoSuchPort) << true;
     QTest::newRow("a path that is no serial port")
-        << QStringList{"/dev/null"} << int(CommError::SettingRefused) << true;
+        << QStringList{"/dev/null"} << connect << int(CommError::SettingRefused) << true;
     QTest::newRow("second Connect")
-        << QStringList{"5", "5"} << int(CommError::PortAlreadyOpen) << true;
+        << QStringList{"5", "5"} << connect << int(CommError::PortAlreadyOpen) << true;
+    QTest::newRow("send before Connect, the port box as it starts")
+        << QStringList{"5"} << "Command1" << int(CommError::PortNotOpen) << false;
+    QTest::newRow("send before Connect, a typed number")
+        << QStringList{"3"} << "Command2" << int(CommError::PortNotOpen) << false;
+    QTest::newRow("send before Connect, a typed path")
+        << QStringList{" /dev/ttyUSB0"} << "Command4" << int(CommError::PortNotOpen) << false;
 }
 
 void TestForm1::connectFailures() {
     QFETCH(QStringList, typed);
+    QFETCH(QString, pressed);
     QFETCH(int, error);
     QFETCH(bool, portTouched);
 
@@ -225,14 +238,19 @@ void TestForm1::connectFailures() {
     const LineTest::Failure failure = LineTest::runUntilExit([&] {
         for (const QString &text : typed) {
             window.port->setText(text);
-            window.press(QStringLiteral("Connect"));
+            window.press(pressed);
         }
     });
     QCOMPARE(failure.exitStatus, 1);
     QVERIFY2(failure.message.startsWith(failureText(error)), qPrintable(failure.message));
     QVERIFY2(failure.readAloud.contains(failure.message), qPrintable(failure.readAloud.join('|')));
+    // The description names the port as typed, and port 5 with the device behind it.
+    const QString port = typed.last().trimmed();
+    QVERIFY2(failure.message.contains(port == u"5" ? "5 (" + window.modem.devicePath() : port),
+             qPrintable(failure.message));
     QVERIFY(!window.comm->portOpen());
-    // A number that does not convert never reaches the component: it is as it was created.
+    // A number that does not convert never reaches the component, nor does a send before
+    // Connect: it is as it was created.
     if (!portTouched) {
         const CommControl untouched;
         QCOMPARE(window.comm->commPort(), untouched.commPort());
