@@ -71,8 +71,8 @@ Form1::Form1(const Settings &settings, QWidget *parent)
     Text1->setAccessibleDescription(
         QStringLiteral("Everything the modem sends, each piece after one blank. Every byte is "
                        "shown: line breaks as new lines, other control characters as picture "
-                       "symbols, bytes from 0x80 up as two hexadecimal digits in angle "
-                       "brackets."));
+                       "symbols where the font has them, bytes from 0x80 up and the other "
+                       "control characters as two hexadecimal digits in angle brackets."));
     // The log box catches up with what arrives once a frame, and keeps no undo history.
     LogLayout::of(*Text1);
     Text1->setTabChangesFocus(true);

@@ -334,7 +334,8 @@ void TestForm1::everyByteValueReachesTheLog() {
     QVERIFY(window.modem.write(bytes));
 
     // However the line divided the bytes, taking out the blanks leaves them all, in order.
-    QString expected = QStringLiteral("Text1") + ReceiveLog::toText(bytes);
+    QString expected = QStringLiteral("Text1") +
+                       ReceiveLog::toText(bytes, ReceiveLog::controlsIn(window.log->font()));
     expected.remove(u' ');
     QTRY_COMPARE(window.log->toPlainText().remove(u' '), expected);
 }
