@@ -69,8 +69,8 @@ Form1::Form1(const Settings &settings, QWidget *parent)
     Text1->setAccessibleDescription(
         QStringLiteral("Everything the modem sends, each piece after one blank. Every byte is "
                        "shown: line breaks as new lines, other control characters as picture "
-                       "symbols, bytes from 0x80 up as two hexadecimal digits in angle "
-                       "brackets."));
+                       "symbols where the font has them, bytes from 0x80 up and the other "
+                       "control characters as two hexadecimal digits in angle brackets."));
     // The log box catches up with what arrives once a frame, and keeps no undo history.
     LogLayout::of(*Text1);
     Text1->setTabChangesFocus(true);
@@ -92,6 +92,9 @@ Form1::Form1(const Settings &settings, QWidget *parent)
     connect(Command3, &QPushButton::clicked, this, &Form1::dispatch<&Form1::Command3_Click>);
     connect(Command4, &QPushButton::clicked, this, &Form1::dispatch<&Form1::Command4_Click>);
     connect(Comm1, &CommControl::OnComm, this, &Form1::dispatch<&Form1::Comm1_OnComm>);
+    // Until Connect sets the port, the one the user means is the one the box names.
+    Comm1->setPortText(txtPort->text());
+    connect(txtPort, &QLineEdit::textChanged, Comm1, &CommControl::setPortText);
 }
 
 void Form1::closeEvent(QCloseEvent *event) {

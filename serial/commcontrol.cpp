@@ -5,6 +5,7 @@
 
 #include "commerror.h"
 #include "portlookup.h"
+#include "portnumber.h"
 
 #include <QFileInfo>
 #include <QSignalBlocker>
@@ -74,11 +75,13 @@ void CommControl::setCommPort(qint16 number) {
     }
     m_commPort = number;
     m_devicePath.clear();
+    m_portText.reset();
 }
 
 void CommControl::setDevicePath(const QString &path) {
     requireClosed();
     m_devicePath = path;
+    m_portText.reset();
 }
 
 CommControl::LineSettings CommControl::parseSettings(const QString &settings) {
@@ -190,14 +193,26 @@ QStringList CommControl::ports() const {
 }
 
 QString CommControl::device() const {
-    if (!m_devicePath.isEmpty())
-        return m_devicePath;
-    return m_mappedPorts.contains(m_commPort) ? m_mappedPorts.value(m_commPort)
-                                              : PortLookup::systemPort(m_commPort);
+    return m_devicePath.isEmpty() ? deviceOf(m_commPort) : m_devicePath;
+}
+
+QString CommControl::deviceOf(qint16 number) const {
+    return m_mappedPorts.contains(number) ? m_mappedPorts.value(number)
+                                          : PortLookup::systemPort(number);
 }
 
 QString CommControl::portName(const QString &device) const {
     return m_devicePath.isEmpty() ? QStringLiteral("%1 (%2)").arg(m_commPort).arg(device) : device;
+}
+
+QString CommControl::namedPort() const {
+    const QString text = m_portText               ? m_portText->trimmed()
+                         : m_devicePath.isEmpty() ? QString::number(m_commPort)
+                                                  : m_devicePath;
+    bool isNumber = false;
+    const qint16 number = text.toShort(&isNumber);
+    const QString device = isNumber && !isDevicePath(text) ? deviceOf(number) : QString();
+    return device.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(number).arg(device);
 }
 
 void CommControl::open() {
@@ -306,9 +321,14 @@ void CommControl::requireOpen() const {
                                        "ModemPad again.")
                             .arg(portName(m_lostDevice)));
     }
+    const QString port = namedPort();
+    if (port.isEmpty()) {
+        throw CommError(CommError::PortNotOpen,
+                        QStringLiteral("No port is open. Type the port's number or its device's "
+                                       "path, then press Connect."));
+    }
     throw CommError(CommError::PortNotOpen,
-                    QStringLiteral("Port %1 is not open. Press Connect first.")
-                        .arg(m_devicePath.isEmpty() ? QString::number(m_commPort) : m_devicePath));
+                    QStringLiteral("Port %1 is not open. Press Connect first.").arg(port));
 }
 
 void CommControl::requireClosed() const {
