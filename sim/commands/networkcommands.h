@@ -69,6 +69,20 @@ private:
                             bool unsolicited) const;
     void changeService(int functionality, bool attachWanted);
     QByteArray operatorName(int format) const;
+    AtResponse setFunctionality(const AtCommand &command);
+    AtResponse readFunctionality(const AtCommand &command) const;
+    AtResponse setOperator(const AtCommand &command);
+    AtResponse readOperator(const AtCommand &command) const;
+    AtResponse listOperators(const AtCommand &command) const;
+    AtResponse readRegistration(const AtCommand &command) const;
+    AtResponse readGprsRegistration(const AtCommand &command) const;
+    AtResponse setAttach(const AtCommand &command);
+    AtResponse readAttach(const AtCommand &command) const;
+    AtResponse signalQuality(const AtCommand &command) const;
+    AtResponse ownNumber(const AtCommand &command) const;
+    AtResponse setCallingLine(const AtCommand &command);
+    AtResponse readCallingLine(const AtCommand &command) const;
+    AtResponse readUssdPresentation(const AtCommand &command) const;
     AtResponse ussd(const AtCommand &command);
 
     const EquipmentSettings &m_equipment;

@@ -37,10 +37,9 @@ public:
     // "READY", "SIM PIN" or "SIM PUK", as +CPIN? reads.
     QByteArray code() const;
 
-    // What a command that needs the SIM answers while it is not ready: one of 27.007 with
-    // +CME ERROR, a message command with +CMS ERROR.
-    CommandTable::Guard equipmentGuard() const;
-    CommandTable::Guard messageGuard() const;
+    // What a command that needs the SIM answers while it is not ready, in its family of errors;
+    // nothing once the SIM is ready.
+    std::optional<AtResponse> refusal(CommandTable::Sim family) const;
 
 signals:
     // The SIM became ready, or stopped being so.
@@ -48,6 +47,7 @@ signals:
     void noted(const QString &event);
 
 private:
+    AtResponse readPin(const AtCommand &command) const;
     AtResponse enterPin(const AtCommand &command);
     AtResponse facilityLock(const AtCommand &command);
     AtResponse changePin(const AtCommand &command);

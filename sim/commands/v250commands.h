@@ -40,6 +40,12 @@ public:
     void restoreDefaults() { m_settings = {}; }
 
 private:
+    AtResponse restore(const AtCommand &command);
+    AtResponse profile(const AtCommand &command) const;
+    AtResponse identification(const AtCommand &command) const;
+    AtResponse setFlowControl(const AtCommand &command);
+    AtResponse readFlowControl(const AtCommand &command) const;
+
     V250Settings m_settings;
     std::function<void()> m_restoreAll;
 };

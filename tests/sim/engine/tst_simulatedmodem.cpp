@@ -224,6 +224,8 @@ void TestSimulatedModem::answers_data() {
     QTest::newRow("+CLCK of another facility")
         << quiet("AT+CMEE=1;+CLCK=\"PN\",2\r") << ok + "\r\n+CME ERROR: 4\r\n";
     QTest::newRow("+CBC") << quiet("AT+CBC\r") << ok + "\r\n+CBC: 2,0\r\n\r\nOK\r\n";
+    QTest::newRow("+CPAS") << quiet("AT+CPAS\r") << ok + "\r\n+CPAS: 0\r\n\r\nOK\r\n";
+    QTest::newRow("+CPAS=?") << quiet("AT+CPAS=?\r") << ok + "\r\n+CPAS: (0-5)\r\n\r\nOK\r\n";
     QTest::newRow("+CPBS?") << quiet("AT+CPBS?\r") << ok + "\r\n+CPBS: \"SM\",0,250\r\n\r\nOK\r\n";
     QTest::newRow("+CGATT=1 without service")
         << quiet("AT+CMEE=2;+CFUN=0;+CGATT=1\r") << ok + "\r\n+CME ERROR: no network service\r\n";
