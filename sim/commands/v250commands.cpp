@@ -38,6 +38,12 @@ void V250Commands::addTo(CommandTable &table) {
         {.name = "&C", .action = CommandTable::value(s.dcdMode, 0, 1)},
         {.name = "&D", .action = CommandTable::value(s.dtrMode, 0, 2)},
         {.name = "I", .action = &Self::identification},
+        {.name = "X", .action = CommandTable::value(s.resultCodes, 0, 4)},
+        // Hangs up a call: there never is one.
+        {.name = "H", .action = CommandTable::Handler([](const AtCommand &command) {
+                          return AtParameter::number(command.value, 0, 0) ? AtResponse::ok()
+                                                                          : AtResponse::error();
+                      })},
         {.name = "S0",
          .read = readValue(s.autoAnswerRings),
          .set = CommandTable::value(s.autoAnswerRings, 0, 255)},
