@@ -72,22 +72,18 @@ void NetworkCommands::addTo(CommandTable &table) {
         // GSM digital cellular (12), UTRAN (22), or both (25) in TS 27.007's numbering.
         {.name = "+WS46",
          .test = CommandTable::answer("+WS46: (12,22,25)"),
-         .read = CommandTable::Handler([this](const AtCommand &) {
-             return AtResponse::text("+WS46: " + QByteArray::number(m_settings.wirelessNetwork));
-         }),
+         .read = &Self::readWirelessNetwork,
          .set = &Self::setWirelessNetwork},
         // The user's (0), the operator's (1) and the home's (2) lists of preferred networks.
         {.name = "+CPLS",
          .test = CommandTable::answer("+CPLS: (0-2)"),
-         .read = CommandTable::Handler([this](const AtCommand &) {
-             return AtResponse::text("+CPLS: " + QByteArray::number(m_settings.preferredList));
-         }),
+         .read = &Self::readPreferredList,
          .set = CommandTable::value(m_settings.preferredList, 0, 2),
          .sim = CommandTable::Sim::Equipment},
         // The lists are empty, and stay so: the one network in reach needs no preference.
         {.name = "+CPOL",
          .test = CommandTable::answer("+CPOL: (1-8),(0-2)"),
-         .read = CommandTable::Handler([](const AtCommand &) { return AtResponse::ok(); }),
+         .read = CommandTable::exists(),
          .set = &Self::setPreferredOperator,
          .sim = CommandTable::Sim::Equipment},
         {.name = "+CUSD",
@@ -192,6 +188,14 @@ AtResponse NetworkCommands::signalQuality(const AtCommand &) const {
 AtResponse NetworkCommands::ownNumber(const AtCommand &) const {
     return AtResponse::text("+CNUM: ,\"" + QByteArray(ModemIdentity::OwnNumber) + "\"," +
                             QByteArray::number(PduEncoding::InternationalType));
+}
+
+AtResponse NetworkCommands::readWirelessNetwork(const AtCommand &) const {
+    return AtResponse::text("+WS46: " + QByteArray::number(m_settings.wirelessNetwork));
+}
+
+AtResponse NetworkCommands::readPreferredList(const AtCommand &) const {
+    return AtResponse::text("+CPLS: " + QByteArray::number(m_settings.preferredList));
 }
 
 AtResponse NetworkCommands::setWirelessNetwork(const AtCommand &command) {

@@ -94,7 +94,9 @@ private:
     AtResponse readCallingLine(const AtCommand &command) const;
     AtResponse readUssdPresentation(const AtCommand &command) const;
     AtResponse ussd(const AtCommand &command);
+    AtResponse readWirelessNetwork(const AtCommand &command) const;
     AtResponse setWirelessNetwork(const AtCommand &command);
+    AtResponse readPreferredList(const AtCommand &command) const;
     AtResponse setPreferredOperator(const AtCommand &command);
 
     const EquipmentSettings &m_equipment;

@@ -47,15 +47,11 @@ void StatusCommands::addTo(CommandTable &table) {
          .set = &Self::setClock},
         {.name = "+CTZU",
          .test = CommandTable::answer("+CTZU: (0,1)"),
-         .read = CommandTable::Handler([this](const AtCommand &) {
-             return AtResponse::text("+CTZU: " + QByteArray::number(m_settings.timeZoneUpdate));
-         }),
+         .read = &Self::readTimeZoneUpdate,
          .set = CommandTable::value(m_settings.timeZoneUpdate, 0, 1)},
         {.name = "+CTZR",
          .test = CommandTable::answer("+CTZR: (0-3)"),
-         .read = CommandTable::Handler([this](const AtCommand &) {
-             return AtResponse::text("+CTZR: " + QByteArray::number(m_settings.timeZoneReporting));
-         }),
+         .read = &Self::readTimeZoneReporting,
          .set = CommandTable::value(m_settings.timeZoneReporting, 0, 3)},
         {.name = "+CESQ",
          .test = CommandTable::answer(
@@ -142,6 +138,14 @@ AtResponse StatusCommands::setClock(const AtCommand &command) {
     time.setTimeZone(QTimeZone(quarters * 15 * 60));
     m_clockOffset = QDateTime::currentDateTime().secsTo(time);
     return AtResponse::ok();
+}
+
+AtResponse StatusCommands::readTimeZoneUpdate(const AtCommand &) const {
+    return AtResponse::text("+CTZU: " + QByteArray::number(m_settings.timeZoneUpdate));
+}
+
+AtResponse StatusCommands::readTimeZoneReporting(const AtCommand &) const {
+    return AtResponse::text("+CTZR: " + QByteArray::number(m_settings.timeZoneReporting));
 }
 
 // GSM's received level, 0 to 63 for -110 to -48 dBm, from +CSQ's 0 to 31 for -113 to -51.

@@ -51,6 +51,8 @@ private:
     AtResponse readEventReporting(const AtCommand &command) const;
     AtResponse readClock(const AtCommand &command) const;
     AtResponse setClock(const AtCommand &command);
+    AtResponse readTimeZoneUpdate(const AtCommand &command) const;
+    AtResponse readTimeZoneReporting(const AtCommand &command) const;
     AtResponse extendedSignalQuality(const AtCommand &command) const;
 
     const NetworkCommands &m_network;

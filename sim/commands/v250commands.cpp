@@ -40,10 +40,7 @@ void V250Commands::addTo(CommandTable &table) {
         {.name = "I", .action = &Self::identification},
         {.name = "X", .action = CommandTable::value(s.resultCodes, 0, 4)},
         // Hangs up a call: there never is one.
-        {.name = "H", .action = CommandTable::Handler([](const AtCommand &command) {
-                          return AtParameter::number(command.value, 0, 0) ? AtResponse::ok()
-                                                                          : AtResponse::error();
-                      })},
+        {.name = "H", .action = &Self::hangUp},
         {.name = "S0",
          .read = readValue(s.autoAnswerRings),
          .set = CommandTable::value(s.autoAnswerRings, 0, 255)},
@@ -79,6 +76,10 @@ void V250Commands::addTo(CommandTable &table) {
          .action = CommandTable::answer("+GCAP: +CGSM")},
     };
     table.add(this, rows);
+}
+
+AtResponse V250Commands::hangUp(const AtCommand &command) const {
+    return AtParameter::number(command.value, 0, 0) ? AtResponse::ok() : AtResponse::error();
 }
 
 AtResponse V250Commands::restore(const AtCommand &command) {
