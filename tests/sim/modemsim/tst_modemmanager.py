@@ -78,10 +78,8 @@ class Session:
         self.processes = []
         self.env = dict(os.environ)
         self.modemsim_path = modemsim
+        # Filled by a thread of its own; a list's append and copy are atomic.
         self.log = []
-        self.log_lock = threading.Lock()
-
-    # --- what runs ---
 
     def start(self, argv, **kwargs):
         process = subprocess.Popen(argv, env=self.env, **kwargs)
@@ -91,7 +89,6 @@ class Session:
     def stop_all(self):
         # polkitd was started by the bus for ModemManager, and left it: ask the bus its process.
         polkit = self.bus_process("org.freedesktop.PolicyKit1")
-        pids = [p.pid for p in reversed(self.processes)] + ([polkit] if polkit else [])
         for process in reversed(self.processes):
             if process.poll() is None:
                 process.terminate()
@@ -101,11 +98,7 @@ class Session:
                     process.kill()
                     process.wait()
         if polkit:
-            try:
-                os.kill(polkit, 15)
-            except ProcessLookupError:
-                pass
-        return pids
+            subprocess.run(["kill", str(polkit)], stderr=subprocess.DEVNULL)
 
     def bus_process(self, name):
         if "DBUS_SYSTEM_BUS_ADDRESS" not in self.env:
@@ -126,21 +119,11 @@ class Session:
                     "Exec=/usr/lib/polkit-1/polkitd --no-debug\n")
         config = os.path.join(self.work, "bus.conf")
         with open(config, "w") as f:
-            f.write(f"""<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>system</type>
-  <listen>unix:path={self.work}/bus</listen>
-  <auth>EXTERNAL</auth>
-  <servicedir>{services}</servicedir>
-  <policy context="default">
-    <allow user="*"/>
-    <allow own="*"/>
-    <allow send_destination="*"/>
-    <allow receive_sender="*"/>
-  </policy>
-</busconfig>
-""")
+            f.write(f"<busconfig><type>system</type><listen>unix:path={self.work}/bus</listen>"
+                    f"<auth>EXTERNAL</auth><servicedir>{services}</servicedir>"
+                    '<policy context="default"><allow user="*"/><allow own="*"/>'
+                    '<allow send_destination="*"/><allow receive_sender="*"/></policy>'
+                    "</busconfig>")
         bus = self.start(["dbus-daemon", "--config-file", config, "--nofork", "--print-address"],
                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.env["DBUS_SYSTEM_BUS_ADDRESS"] = bus.stdout.readline().strip()
@@ -151,15 +134,13 @@ class Session:
 
         def read():
             for line in self.modemsim.stdout:
-                with self.log_lock:
-                    self.log.append(line.rstrip("\n"))
+                self.log.append(line.rstrip("\n"))
 
         threading.Thread(target=read, daemon=True).start()
         return until("modemsim's device", lambda: self.log_lines()[:1])[0]
 
     def log_lines(self):
-        with self.log_lock:
-            return list(self.log)
+        return list(self.log)
 
     def tell_modemsim(self, line):
         self.modemsim.stdin.write(line + "\n")
@@ -194,8 +175,6 @@ class Session:
         self.start(["ModemManager", "--test-no-udev", "--test-no-suspend-resume", "--no-auto-scan",
                     f"--initial-kernel-events={events}", "--log-level=DEBUG",
                     "--log-timestamps", f"--log-file={self.mm_log}"])
-
-    # --- mmcli ---
 
     def mmcli(self, *arguments, check=True):
         """mmcli's answer as its keys and values (-K), None if it failed and check is off."""
