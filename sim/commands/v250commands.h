@@ -43,6 +43,7 @@ public:
 
 private:
     AtResponse restore(const AtCommand &command);
+    AtResponse dial(const AtCommand &command) const;
     AtResponse hangUp(const AtCommand &command) const;
     AtResponse profile(const AtCommand &command) const;
     AtResponse identification(const AtCommand &command) const;

@@ -315,6 +315,9 @@ void SimulatedModem::finish(const AtResponse &response) {
     case AtResponse::Ending::Error:
         resultCode("ERROR", 4);
         break;
+    case AtResponse::Ending::NoCarrier:
+        resultCode("NO CARRIER", 3);
+        break;
     case AtResponse::Ending::CmeError:
         // +CMEE decides between plain ERROR, a number and words (TS 27.007 9.1).
         switch (m_equipment.settings().errorReporting) {

@@ -287,6 +287,9 @@ void TestSimulatedModem::answers_data() {
         << ok + "\r\n+CGDCONT: 1,\"IP\",\"internet\",\"\",0,0\r\n\r\nOK\r\n"
                 "\r\n+CGDCONT: (1-10),\"IP\",,,(0-2),(0-4)\r\n+CGDCONT: (1-10),\"IPV6\",,,(0-2),"
                 "(0-4)\r\n+CGDCONT: (1-10),\"IPV4V6\",,,(0-2),(0-4)\r\n\r\nOK\r\n";
+    QTest::newRow("ATD: a data call finds no carrier")
+        << quiet("AT+CGDCONT=1,\"IP\",\"internet\"\r", "ATD*99***1#\r")
+        << ok + "\r\nOK\r\n\r\nNO CARRIER\r\n";
     QTest::newRow("+CGEREP") << quiet("AT+CGEREP=2,1;+CGEREP?;+CGEREP=?\r")
                              << ok + "\r\n+CGEREP: 2,1\r\n\r\n+CGEREP: (0-2),(0,1)\r\n"
                                      "\r\nOK\r\n";
