@@ -540,7 +540,15 @@ void TestSimulatedModem::boundsWhatWaits_data() {
         reports += QByteArrayList{"AT+CMGS=25\r", "0021" + TestPdu.mid(4) + '\x1A'};
     // Reference 1 came round again: only the newer message's report waits on it.
     QTest::newRow("status reports, 256")
-        << reports + QByteArrayList(2, "<report 1 delivered>") << 1 << QByteArray("+CDS: ") << 1;
+        << reports + QByteArrayList(2, "<report 1 delivered>") << 2 << QByteArray("+CDS: ") << 1;
+    QByteArrayList sent{"ATE0\r"};
+    for (int i = 0; i < 257; ++i)
+        sent += QByteArrayList{"AT+CMGS=25\r", TestPdu + '\x1A'};
+    QTest::newRow("accepted messages, 256") << sent << 1 << QByteArray("+CMGS: ") << 257;
+    QTest::newRow("indications held in mode 0, 16")
+        << QByteArrayList{"ATE0;+CNMI=0,1\r"} + QByteArrayList(17, Incoming) +
+               QByteArrayList{"AT+CNMI=2,1\r"}
+        << 1 << QByteArray("+CMTI: ") << 16;
     const QByteArrayList network{"ATE0;+CNMI=2,2\r", "<network off>"};
     QTest::newRow("messages in the network, 1000")
         << network + QByteArrayList(1001, Incoming) + QByteArrayList{"<network roaming>"} << 1
