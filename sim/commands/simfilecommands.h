@@ -25,6 +25,7 @@ public:
     SimFileCommands(const SimCommands &sim, QString iccid, QString imsi, QString providerName);
 
     void addTo(CommandTable &table);
+    void setIccid(const QString &iccid) { m_iccid = iccid; }
 
 private:
     AtResponse restrictedAccess(const AtCommand &command) const;

@@ -65,6 +65,7 @@ public:
     void lockSim(const QString &pin);
     // The PUK that unblocks the SIM after three wrong PINs; 12345678 unless set.
     void setPuk(const QString &puk) { m_sim.setPuk(puk); }
+    void setIccid(const QString &iccid) { m_simFiles.setIccid(iccid); }
     // What the network lets the modem do; it starts registered at home.
     void setNetworkState(NetworkState state);
     // +CSQ's <rssi> while there is a network, 0 to 31; 21 unless set.

@@ -74,6 +74,8 @@ int main(int argc, char *argv[]) {
     ModemRig rig(&output);
     if (!options.puk.isEmpty())
         rig.modem().setPuk(options.puk);
+    if (!options.iccid.isEmpty())
+        rig.modem().setIccid(options.iccid);
     rig.modem().setReportDelay(options.reportDelay);
     rig.line().setPaced(options.paced);
     if (!rig.open(options.device)) {

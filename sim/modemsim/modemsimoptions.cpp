@@ -32,6 +32,21 @@ std::variant<QStringList, QString> scriptLines(const QString &path) {
     return lines;
 }
 
+// An ICCID (ITU-T E.118): 89 for telecommunications, 17 or 18 more digits, the last a Luhn check
+// digit, as clients that check it expect.
+bool isIccid(const QString &iccid) {
+    static const QRegularExpression Iccid(QRegularExpression::anchoredPattern(u"89[0-9]{17,18}"));
+    if (!Iccid.match(iccid).hasMatch())
+        return false;
+    int sum = 0;
+    for (qsizetype i = 0; i < iccid.size(); ++i) {
+        const int digit = iccid.at(iccid.size() - 1 - i).digitValue();
+        const int weighted = i % 2 ? digit * 2 : digit;
+        sum += weighted > 9 ? weighted - 9 : weighted;
+    }
+    return sum % 10 == 0;
+}
+
 } // namespace
 
 std::variant<ModemSimOptions, QString> ModemSimOptions::parse(const QCoreApplication &app) {
@@ -53,6 +68,12 @@ std::variant<ModemSimOptions, QString> ModemSimOptions::parse(const QCoreApplica
         QStringLiteral("The PUK that unblocks the SIM after three wrong PINs, 8 digits; "
                        "12345678 unless given."),
         QStringLiteral("CODE"));
+    const QCommandLineOption iccid(
+        QStringLiteral("iccid"),
+        QStringLiteral("The SIM's serial number that +CCID, +ICCID and +CRSM give: 89 and 17 or "
+                       "18 more digits, the last a Luhn check digit; 8900101012345678904 unless "
+                       "given."),
+        QStringLiteral("NUMBER"));
     const QCommandLineOption network(
         QStringLiteral("network"),
         QStringLiteral("How the network starts: off, home (unless given), roaming, denied or "
@@ -77,7 +98,7 @@ std::variant<ModemSimOptions, QString> ModemSimOptions::parse(const QCoreApplica
         QStringLiteral("Play the lines of FILE, the control language with its waits, from the "
                        "start; standard input works alongside."),
         QStringLiteral("FILE"));
-    parser.addOptions({paced, pin, puk, network, signal, delay, reportDelay, script});
+    parser.addOptions({paced, pin, puk, iccid, network, signal, delay, reportDelay, script});
     parser.addPositionalArgument(
         QStringLiteral("device"),
         QStringLiteral("A device to answer on instead of a new pseudo-terminal."),
@@ -105,6 +126,11 @@ std::variant<ModemSimOptions, QString> ModemSimOptions::parse(const QCoreApplica
     options.puk = parser.value(puk);
     if (parser.isSet(puk) && !Puk.match(options.puk).hasMatch())
         return QStringLiteral("--puk takes 8 digits, not \"%1\"").arg(options.puk);
+    options.iccid = parser.value(iccid);
+    if (parser.isSet(iccid) && !isIccid(options.iccid))
+        return QStringLiteral("--iccid takes 89 and 17 or 18 more digits, the last a Luhn check "
+                              "digit; not \"%1\"")
+            .arg(options.iccid);
     if (parser.isSet(reportDelay)) {
         const QString value = parser.value(reportDelay);
         options.reportDelay = ControlLine::duration(value, false);

@@ -17,6 +17,8 @@ struct ModemSimOptions {
     bool paced = false;
     // The SIM's PUK; the modem's own when empty.
     QString puk;
+    // The SIM's serial number; the modem's own when empty.
+    QString iccid;
     std::optional<std::chrono::milliseconds> reportDelay = std::chrono::seconds(1);
     // --pin, --network, --signal and --delay, each as the line of the control language it
     // stands for, played before the line opens.

@@ -207,6 +207,8 @@ void TestModemSim::refusesWhatItCannotPlay_data() {
         << QStringList{"--pin", "123"} << "--pin: \"pin 123\" is not understood";
     QTest::newRow("a PUK with a line feed after it")
         << QStringList{"--puk", "12345678\n"} << "--puk takes 8 digits";
+    QTest::newRow("an ICCID with a wrong check digit")
+        << QStringList{"--iccid", "8900101012345678905"} << "--iccid takes 89 and";
     QTest::newRow("a report delay without a unit")
         << QStringList{"--report-delay", "5"} << "--report-delay takes a duration";
 }
