@@ -3,14 +3,16 @@
 
 #include "controlline.h"
 #include "controlplayer.h"
+#include "controlscript.h"
 #include "modemconsole.h"
 #include "modemline.h"
 #include "modemlog.h"
+#include "outputqueue.h"
 #include "simulatedmodem.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
+#include <QDebug>
 #include <QRegularExpression>
 #include <QSocketNotifier>
 
@@ -67,25 +69,7 @@ void quitOnStopSignals() {
 }
 
 void tell(const QString &text) {
-    qWarning("%s", qPrintable(text.trimmed()));
-}
-
-// The lines of a script, each checked before any is played, so that a mistake shows at once
-// rather than halfway through a scenario.
-QStringList scriptLines(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        usageError(QStringLiteral("cannot read the script %1: %2").arg(path, file.errorString()));
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    QStringList errors;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString error = ControlLine::parse(lines.at(i)).error;
-        if (!error.isEmpty())
-            errors.append(QStringLiteral("%1:%2: %3").arg(path).arg(i + 1).arg(error));
-    }
-    if (!errors.isEmpty())
-        usageError(errors.join(u'\n'));
-    return lines;
+    qWarning().noquote() << text.trimmed();
 }
 
 } // namespace
@@ -169,16 +153,25 @@ int main(int argc, char *argv[]) {
     if (parser.isSet(reportDelay)) {
         const QString value = parser.value(reportDelay);
         reportAfter = ControlLine::duration(value, false);
-        if (!reportAfter && value != QLatin1String("never"))
+        if (!reportAfter && value.compare(QLatin1String("never"), Qt::CaseInsensitive) != 0)
             usageError(QStringLiteral("--report-delay takes a duration such as 500ms or 10s, a "
                                       "day at most, or never; not \"%1\"")
                            .arg(value));
     }
-    const QStringList scenario =
-        parser.isSet(script) ? scriptLines(parser.value(script)) : QStringList();
+    ControlScript::Script scenario;
+    if (parser.isSet(script)) {
+        scenario = ControlScript::read(parser.value(script));
+        if (!scenario.error.isEmpty())
+            usageError(scenario.error);
+    }
 
-    QFile output;
-    output.open(stdout, QIODevice::WriteOnly);
+#ifdef Q_OS_UNIX
+    // A reader that has gone stops the output, not the modem (see OutputQueue).
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    OutputQueue output(fileno(stdout));
+    OutputQueue errors(fileno(stderr));
+    errors.takeMessages();
 
     SimulatedModem modem;
     if (parser.isSet(puk))
@@ -203,7 +196,7 @@ int main(int argc, char *argv[]) {
             log.writeLine(
                 QStringLiteral("-- the script %1 has played to its end").arg(parser.value(script)));
         });
-        scriptPlayer.play(scenario);
+        scriptPlayer.play(scenario.lines);
     }
     ModemConsole console(&modem);
     if (!console.start())
@@ -212,8 +205,11 @@ int main(int argc, char *argv[]) {
 
     quitOnStopSignals();
     QObject::connect(&line, &ModemLine::lost, &app, [](const QString &reason) {
-        qCritical("modemsim: line lost: %s", qPrintable(reason));
+        qCritical().noquote() << "modemsim: line lost:" << reason;
         QCoreApplication::exit(1);
     });
-    return app.exec();
+    const int status = app.exec();
+    output.drain();
+    errors.drain();
+    return status;
 }
