@@ -98,6 +98,8 @@ private:
     QString portName(const QString &device) const;
     void requireOpen() const;
     [[noreturn]] void throwOpenFailure() const;
+    // The device is there and may be used, but its lock could not be taken.
+    [[noreturn]] void throwLockFailure() const;
     void applyLineSettings();
     void applyModemLines();
     void notify(CommEvent event);
