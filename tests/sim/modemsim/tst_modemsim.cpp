@@ -47,6 +47,7 @@ private slots:
     void talksToATerminalProgram();
     void answersOnAGivenDevice();
     void refusesAMissingDevice();
+    void saysWhenTheLineGoes();
     void playsAScriptBesideStandardInput();
     void refusesWhatItCannotPlay_data();
     void refusesWhatItCannotPlay();
@@ -162,6 +163,20 @@ void TestModemSim::refusesAMissingDevice() {
     QVERIFY(modemsim.waitForFinished(TimeoutMs));
     QCOMPARE(modemsim.exitCode(), 1);
     QVERIFY(modemsim.readAllStandardError().contains("/dev/modempad-no-such-device"));
+}
+
+// What happened, not the last ioctl that failed ("Inappropriate ioctl for device").
+void TestModemSim::saysWhenTheLineGoes() {
+    PseudoTerminal terminal;
+    QProcess modemsim;
+    modemsim.start(QStringLiteral(MODEMSIM), {terminal.devicePath()});
+    QVERIFY(QTest::qWaitFor([&] { return modemsim.canReadLine(); }, TimeoutMs));
+    terminal.close();
+    QVERIFY(modemsim.waitForFinished(TimeoutMs));
+    QCOMPARE(modemsim.exitCode(), 1);
+    const QString said = QString::fromUtf8(modemsim.readAllStandardError());
+    QVERIFY2(said.contains(QStringLiteral("line lost: %1 went away").arg(terminal.devicePath())),
+             qPrintable(said));
 }
 
 // The script waits while standard input goes on, and a line not understood changes nothing, nor
