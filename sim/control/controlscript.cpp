@@ -31,18 +31,24 @@ Script read(const QString &path) {
     if (!file.open(QIODevice::ReadOnly))
         return {{}, QStringLiteral("cannot read the script %1: %2").arg(path, file.errorString())};
     Script script;
+    // One buffer for every line, one more byte than a line may hold, so that a longer one shows
+    // as too long, unread.
+    QByteArray buffer(MaxLineBytes + 2, Qt::Uninitialized);
     qint64 total = 0;
     for (int number = 1; !file.atEnd(); ++number) {
-        // One more than a line may hold, so that a longer one shows as too long, unread.
-        const QByteArray bytes = file.readLine(MaxLineBytes + 2);
-        total += bytes.size();
+        const qint64 length = file.readLine(buffer.data(), buffer.size());
         const auto fault = [&](const QString &what) {
             return Script{{}, QStringLiteral("%1:%2: %3").arg(path).arg(number).arg(what)};
         };
+        if (length < 0)
+            return fault(file.errorString());
+        total += length;
         // The file may have grown since it was measured.
         if (total > MaxBytes)
             return fault(QStringLiteral("the script goes on past %1 bytes").arg(MaxBytes));
-        QByteArray line = bytes.endsWith('\n') ? bytes.chopped(1) : bytes;
+        QByteArrayView line(buffer.constData(), length);
+        if (line.endsWith('\n'))
+            line.chop(1);
         if (line.size() > MaxLineBytes)
             return fault(QStringLiteral("a line over %1 bytes").arg(MaxLineBytes));
         if (line.endsWith('\r'))

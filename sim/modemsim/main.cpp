@@ -173,6 +173,8 @@ int main(int argc, char *argv[]) {
     OutputQueue errors(fileno(stderr));
     errors.takeMessages();
 
+    // Before the device is opened and locked: a signal that came between would leave the lock.
+    quitOnStopSignals();
     SimulatedModem modem;
     if (parser.isSet(puk))
         modem.setPuk(parser.value(puk));
@@ -203,7 +205,6 @@ int main(int argc, char *argv[]) {
         log.writeLine(QStringLiteral("-- messages cannot arrive from standard input: ") +
                       console.errorString());
 
-    quitOnStopSignals();
     QObject::connect(&line, &ModemLine::lost, &app, [](const QString &reason) {
         qCritical().noquote() << "modemsim: line lost:" << reason;
         QCoreApplication::exit(1);
