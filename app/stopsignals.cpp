@@ -34,8 +34,12 @@ void note(int) {
 
 StopSignals::StopSignals(QWidget *window)
     : QObject(window) {
-    if (::pipe2(wakeUp, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (::pipe(wakeUp) != 0)
         return;
+    for (const int end : wakeUp) {
+        ::fcntl(end, F_SETFD, FD_CLOEXEC);
+        ::fcntl(end, F_SETFL, O_NONBLOCK);
+    }
     auto *notifier = new QSocketNotifier(wakeUp[0], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, window, [window] {
         char bytes[16];
