@@ -8,16 +8,17 @@
 #include "modemconsole.h"
 #include "modemline.h"
 #include "modemlog.h"
+#include "outputqueue.h"
 #include "simulatedmodem.h"
 #include "startoptions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -139,8 +140,13 @@ int main(int argc, char *argv[]) {
     // Neither has a fault, so this throws nothing.
     const Settings settings = startOptions.settings();
 
-    QFile output;
-    output.open(stdout, QIODevice::WriteOnly);
+#ifdef Q_OS_UNIX
+    // A reader that has gone stops the log, not the window (see OutputQueue).
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    OutputQueue output(fileno(stdout));
+    OutputQueue errors(fileno(stderr));
+    errors.takeMessages();
 
     SimulatedModem modem;
     ModemLog log(&modem, &output);

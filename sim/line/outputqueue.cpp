@@ -5,6 +5,7 @@
 
 #include "modemlog.h"
 
+#include <QDeadlineTimer>
 #include <QPointer>
 #include <QSocketNotifier>
 
@@ -13,6 +14,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #else
@@ -22,6 +24,7 @@
 namespace {
 
 QPointer<OutputQueue> messageQueue;
+constexpr qint64 DrainMs = 1000;
 
 void writeMessage(QtMsgType, const QMessageLogContext &, const QString &message) {
     if (!messageQueue)
@@ -81,6 +84,17 @@ OutputQueue::~OutputQueue() {
 
 void OutputQueue::drain() {
     writeWaiting();
+#ifdef Q_OS_UNIX
+    // A reader that is there but slow gets a moment to take the last lines; one that is not
+    // there cannot hold the end up for longer.
+    const QDeadlineTimer deadline(DrainMs);
+    while (!m_waiting.isEmpty() && !m_gone && !deadline.hasExpired()) {
+        pollfd writable{m_descriptor, POLLOUT, 0};
+        if (::poll(&writable, 1, int(deadline.remainingTime())) <= 0)
+            break;
+        writeWaiting();
+    }
+#endif
     m_waiting.clear();
 }
 

@@ -27,7 +27,8 @@ public:
 
     bool isSequential() const override { return true; }
     qint64 bytesToWrite() const override { return m_waiting.size(); }
-    // Writes out what the reader takes at once, and drops the rest, as when the program ends.
+    // Writes out what the reader takes within a second, and drops the rest, as when the program
+    // ends.
     void drain();
     // Qt's messages (qWarning() and the rest) go here from now on, one line each, their control
     // characters escaped as the log escapes them, so that no input can work a terminal.
