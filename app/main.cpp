@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "qtoptions.h"
 #include "startoptions.h"
+#include "stopsignals.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -45,8 +46,20 @@ int main(int argc, char *argv[]) {
     // Read before QApplication exists, which needs a display: --help, --version and a mistake
     // are answered over ssh and on a system without one too.
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
+    for (int i = 0; i < argc; ++i) {
+        // Taken as it is, a byte that is not UTF-8 would become U+FFFD and change the message
+        // unseen.
+        if (const qsizetype bad = StartOptions::firstNonUtf8(argv[i]); bad >= 0) {
+            const bool value = i > 1 && argv[i - 1][0] == '-' && argv[i][0] != '-';
+            return usageError(
+                QStringLiteral("%1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8")
+                    .arg(value ? QStringLiteral("the value of %1").arg(argv[i - 1])
+                               : QStringLiteral("argument %1").arg(i))
+                    .arg(bad + 1)
+                    .arg(QString::fromLatin1(QByteArray(1, argv[i][bad]).toHex().toUpper())));
+        }
         arguments << QString::fromLocal8Bit(argv[i]);
+    }
     QCommandLineParser parser;
     describe(parser, false);
     const StartOptions options(parser, Setting::names());
@@ -90,6 +103,7 @@ int main(int argc, char *argv[]) {
     if (!FailurePolicy::run([&] { settings = options.settings(); }))
         return 1;
     Form1 form(settings);
+    const StopSignals stop(&form);
     form.show();
     return app.exec();
 }

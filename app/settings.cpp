@@ -8,8 +8,15 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 
 namespace {
+
+#ifdef PATH_MAX
+constexpr qsizetype LongestPath = PATH_MAX;
+#else
+constexpr qsizetype LongestPath = 32767;
+#endif
 
 QString setTo(Settings &settings, const QString &value) {
     const QByteArray number = value.toUtf8();
@@ -36,6 +43,14 @@ QString setTo(Settings &settings, const QString &value) {
 }
 
 QString setText(Settings &settings, const QString &value) {
+    // Every character takes a septet at least, and no message holds more than 160 of them: a
+    // text far longer is not measured, whatever its size.
+    constexpr qsizetype Hopeless = 4 * 160;
+    if (value.size() > Hopeless) {
+        return QStringLiteral("the text has %1 characters, far more than the 160 one message "
+                              "holds")
+            .arg(value.size());
+    }
     const SmsPdu::TextSize size = SmsPdu::measure(ModemCommands::view(value.toUtf8()));
     if (!size.fits()) {
         const QString form = size.coding == SmsPdu::Coding::Gsm7
@@ -69,8 +84,15 @@ QString setBaud(Settings &settings, const QString &value) {
     return {};
 }
 
-// The box takes any text, as the user may type any; Connect checks it.
+// The box takes any text, as the user may type any; Connect checks it. A text longer than any
+// path can be is neither a number nor a device, and is refused before the window holds it.
 QString setPort(Settings &settings, const QString &value) {
+    const qsizetype bytes = value.toUtf8().size();
+    if (bytes >= LongestPath) {
+        return QStringLiteral("the port has %1 bytes, more than the %2 a device's path may have")
+            .arg(bytes)
+            .arg(LongestPath - 1);
+    }
     settings.port = value;
     return {};
 }

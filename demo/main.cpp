@@ -9,7 +9,6 @@
 #include "modemrig.h"
 
 #include <QApplication>
-#include <QFile>
 
 #include <cstdio>
 
@@ -41,9 +40,7 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    QFile output;
-    output.open(stdout, QIODevice::WriteOnly);
-    ModemRig rig(&output);
+    ModemRig rig;
     rig.line().setPaced(options.paced);
     if (!rig.open()) {
         qCritical("modempad-demo: no pseudo-terminal for the simulated modem: %s",

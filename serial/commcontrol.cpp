@@ -4,6 +4,7 @@
 #include "commcontrol.h"
 
 #include "commerror.h"
+#include "portlock.h"
 #include "portlookup.h"
 #include "portnumber.h"
 
@@ -12,6 +13,7 @@
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
+#include <climits>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -222,7 +224,10 @@ void CommControl::open() {
             CommError::NoSuchPort,
             QStringLiteral("There is no port %1. %2").arg(m_commPort).arg(listing(ports())));
     }
-    m_port.setPortName(device);
+    // The lock file is named after the device opened. Opened by its real name, a link and its
+    // target are one device with one lock, which even root respects.
+    const QString target = QFileInfo(device).canonicalFilePath();
+    m_port.setPortName(target.isEmpty() ? device : target);
     applyLineSettings();
     if (!m_port.open(QIODevice::ReadWrite))
         throwOpenFailure();
@@ -242,7 +247,14 @@ void CommControl::open() {
 void CommControl::throwOpenFailure() const {
     const QString device = this->device();
     const QFileInfo file(device);
-    switch (m_port.error()) {
+    QSerialPort::SerialPortError error = m_port.error();
+#ifdef Q_OS_UNIX
+    // Qt may fail at the lock before it looks for the device (a path too long for a lock's
+    // name), but a device that is not there is missing, whatever else went wrong.
+    if (!file.exists())
+        error = QSerialPort::DeviceNotFoundError;
+#endif
+    switch (error) {
     case QSerialPort::DeviceNotFoundError: {
         const QString missing =
             m_devicePath.isEmpty()
@@ -256,14 +268,8 @@ void CommControl::throwOpenFailure() const {
     case QSerialPort::PermissionError:
         // Qt reports a lock held by another program as a permission error too; only the
         // device's own mode tells the two apart. On Windows (no such file) it means in use.
-        if (!file.exists() || (file.isReadable() && file.isWritable())) {
-            throw CommError(CommError::PortInUse,
-                            QStringLiteral("Port %1 is in use by another program. Close that "
-                                           "program and try again (a modem just plugged in can "
-                                           "be held for a few seconds while the system probes "
-                                           "it), or choose another port.")
-                                .arg(portName(device)));
-        }
+        if (!file.exists() || (file.isReadable() && file.isWritable()))
+            throwLockFailure();
         if (file.permissions().testFlags(QFile::ReadGroup | QFile::WriteGroup)) {
             throw CommError(
                 CommError::PermissionDenied,
@@ -287,6 +293,40 @@ void CommControl::throwOpenFailure() const {
                                        "serial port.")
                             .arg(portName(device), m_port.errorString()));
     }
+}
+
+void CommControl::throwLockFailure() const {
+    const QString device = this->device();
+    // Qt locks the device by its real name, as open() gives it.
+    const QString locked = m_port.portName().startsWith(u'/')
+                               ? m_port.portName()
+                               : QStringLiteral("/dev/") + m_port.portName();
+    const QFileInfo lock(PortLock::path(locked));
+    if (PortLock::isStale(locked)) {
+        throw CommError(
+            CommError::StaleLock,
+            QStringLiteral("Port %1 is marked as taken by the lock file %2, left by process %3, "
+                           "which has ended. The file belongs to the user \"%4\", so ModemPad "
+                           "may not remove it: ask that user or the administrator of this "
+                           "computer to remove it (sudo rm %2), then try again.")
+                .arg(portName(device), lock.filePath())
+                .arg(PortLock::holder(locked))
+                .arg(lock.owner()));
+    }
+#ifdef Q_OS_UNIX
+    if (lock.fileName().toLocal8Bit().size() > NAME_MAX) {
+        throw CommError(CommError::OpenFailed,
+                        QStringLiteral("Port %1 cannot be locked for ModemPad's use: the name of "
+                                       "its lock file, %2, is longer than this system allows. "
+                                       "Give the device a shorter name.")
+                            .arg(portName(device), lock.filePath()));
+    }
+#endif
+    throw CommError(CommError::PortInUse,
+                    QStringLiteral("Port %1 is in use by another program. Close that program and "
+                                   "try again (a modem just plugged in can be held for a few "
+                                   "seconds while the system probes it), or choose another port.")
+                        .arg(portName(device)));
 }
 
 void CommControl::close() {

@@ -112,6 +112,8 @@ private:
     void requireOpen() const;
     void requireClosed() const;
     [[noreturn]] void throwOpenFailure() const;
+    // The device is there and may be used, but its lock could not be taken.
+    [[noreturn]] void throwLockFailure() const;
     void applyLineSettings();
     void applyModemLines();
     void notify(CommEvent event);

@@ -6,23 +6,23 @@
 #include "modemconsole.h"
 #include "modemline.h"
 #include "modemlog.h"
+#include "outputqueue.h"
 #include "simulatedmodem.h"
 
 #include <QObject>
 #include <QString>
 
-class QIODevice;
-
 // One simulated modem ready to be talked to: the modem, the line it answers on, the log of its
 // dialogue and the console that plays control lines from standard input to it. Each program
 // that puts a simulated modem on a line makes one, and sets the modem up through modem()
-// before it opens the line.
+// before it opens the line. The log goes to standard output and Qt's messages to standard
+// error, each through an OutputQueue, so that a reader who stops reading never stops the modem;
+// one who has gone stops the output, not the program (SIGPIPE is ignored from now on).
 class ModemRig : public QObject {
     Q_OBJECT
 
 public:
-    // The log goes to `logOutput`, which must outlive the rig.
-    explicit ModemRig(QIODevice *logOutput, QObject *parent = nullptr);
+    explicit ModemRig(QObject *parent = nullptr);
 
     SimulatedModem &modem() { return m_modem; }
     ModemLine &line() { return m_line; }
@@ -33,9 +33,14 @@ public:
     bool open(const QString &device = QString());
     // Takes control lines from standard input from now on; the log tells when none can come.
     void startConsole();
+    // Gives a slow reader a second to take the last of the output, as the program ends.
+    void drain();
 
 private:
-    // Declared first: the others hold on to it.
+    // Declared first: the others write to them, and messages may come until the end.
+    OutputQueue m_output;
+    OutputQueue m_errors;
+    // Before the line, the log and the console: they hold on to it.
     SimulatedModem m_modem;
     ModemLine m_line;
     ModemLog m_log;

@@ -6,7 +6,7 @@
 #include "modemsimoptions.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QDebug>
 #include <QSocketNotifier>
 
 #include <variant>
@@ -53,7 +53,7 @@ void quitOnStopSignals() {
 }
 
 void tell(const QString &text) {
-    qWarning("%s", qPrintable(text.trimmed()));
+    qWarning().noquote() << text.trimmed();
 }
 
 } // namespace
@@ -69,9 +69,9 @@ int main(int argc, char *argv[]) {
     }
     const ModemSimOptions &options = std::get<ModemSimOptions>(parsed);
 
-    QFile output;
-    output.open(stdout, QIODevice::WriteOnly);
-    ModemRig rig(&output);
+    ModemRig rig;
+    // Before the device is opened and locked: a signal that came between would leave the lock.
+    quitOnStopSignals();
     if (!options.puk.isEmpty())
         rig.modem().setPuk(options.puk);
     if (!options.iccid.isEmpty())
@@ -98,10 +98,11 @@ int main(int argc, char *argv[]) {
     }
     rig.startConsole();
 
-    quitOnStopSignals();
     QObject::connect(&rig.line(), &ModemLine::lost, &app, [](const QString &reason) {
-        qCritical("modemsim: line lost: %s", qPrintable(reason));
+        qCritical().noquote() << "modemsim: line lost:" << reason;
         QCoreApplication::exit(1);
     });
-    return app.exec();
+    const int status = app.exec();
+    rig.drain();
+    return status;
 }

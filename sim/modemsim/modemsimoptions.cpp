@@ -4,33 +4,15 @@
 #include "modemsimoptions.h"
 
 #include "controlline.h"
+#include "controlscript.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QRegularExpression>
 
 #include <utility>
 
 namespace {
-
-// The lines of a script, each checked before any is played, so that a mistake shows at once
-// rather than halfway through a scenario.
-std::variant<QStringList, QString> scriptLines(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot read the script %1: %2").arg(path, file.errorString());
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    QStringList errors;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString error = ControlLine::parse(lines.at(i)).error;
-        if (!error.isEmpty())
-            errors.append(QStringLiteral("%1:%2: %3").arg(path).arg(i + 1).arg(error));
-    }
-    if (!errors.isEmpty())
-        return errors.join(u'\n');
-    return lines;
-}
 
 // An ICCID (ITU-T E.118): 89 for telecommunications, 17 or 18 more digits, the last a Luhn check
 // digit, as clients that check it expect.
@@ -134,17 +116,17 @@ std::variant<ModemSimOptions, QString> ModemSimOptions::parse(const QCoreApplica
     if (parser.isSet(reportDelay)) {
         const QString value = parser.value(reportDelay);
         options.reportDelay = ControlLine::duration(value, false);
-        if (!options.reportDelay && value != QLatin1String("never"))
+        if (!options.reportDelay && value.compare(QLatin1String("never"), Qt::CaseInsensitive) != 0)
             return QStringLiteral("--report-delay takes a duration such as 500ms or 10s, a day "
                                   "at most, or never; not \"%1\"")
                 .arg(value);
     }
     options.scriptPath = parser.value(script);
     if (parser.isSet(script)) {
-        auto lines = scriptLines(options.scriptPath);
-        if (const auto *error = std::get_if<QString>(&lines))
-            return *error;
-        options.script = std::get<QStringList>(std::move(lines));
+        ControlScript::Script scenario = ControlScript::read(options.scriptPath);
+        if (!scenario.error.isEmpty())
+            return scenario.error;
+        options.script = std::move(scenario.lines);
     }
     return options;
 }
