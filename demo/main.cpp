@@ -30,7 +30,7 @@ int main(int argc, char *argv[]) {
         std::fputs(qPrintable(exit->text), exit->status == 0 ? stdout : stderr);
         return exit->status;
     }
-    const DemoOptions &options = std::get<DemoOptions>(parsed);
+    const DemoOptions &options = *std::get_if<DemoOptions>(&parsed);
     const Settings &settings = options.settings;
 
     // Whether there is a display decides the platform, which must be set before QApplication

@@ -67,7 +67,8 @@ int main(int argc, char *argv[]) {
         qCritical("modemsim: %s", qPrintable(*mistake));
         return 2;
     }
-    const ModemSimOptions &options = std::get<ModemSimOptions>(parsed);
+    // A mistake has returned above; get_if, unlike std::get, cannot throw out of main.
+    const ModemSimOptions &options = *std::get_if<ModemSimOptions>(&parsed);
 
     ModemRig rig;
     // Before the device is opened and locked: a signal that came between would leave the lock.
