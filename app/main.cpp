@@ -3,7 +3,9 @@
 
 #include "failurepolicy.h"
 #include "form1.h"
+#include "qtoptions.h"
 #include "startoptions.h"
+#include "stopsignals.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -11,31 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-// The options that QGuiApplication and QApplication take out of the arguments, as their
-// documentation lists them: taken here unseen, so that they are not reported as mistakes, and
-// left in place for Qt.
-struct QtOption {
-    const char *name;
-    const char *valueName;
-};
-constexpr QtOption QtOptions[] = {
-    {"platform", "NAME[:OPTIONS]"},
-    {"platformpluginpath", "PATH"},
-    {"platformtheme", "NAME"},
-    {"plugin", "PLUGIN"},
-    {"qmljsdebugger", "PORT"},
-    {"qwindowgeometry", "GEOMETRY"},
-    {"qwindowicon", "ICON"},
-    {"qwindowtitle", "TITLE"},
-    {"reverse", nullptr},
-    {"session", "SESSION"},
-    {"display", "DISPLAY"},
-    {"geometry", "GEOMETRY"},
-    {"style", "STYLE"},
-    {"stylesheet", "FILE"},
-    {"widgetcount", nullptr},
-};
 
 // The options and what --help says; --help-all shows Qt's as well.
 void describe(QCommandLineParser &parser, bool qtOptionsShown) {
@@ -46,18 +23,9 @@ void describe(QCommandLineParser &parser, bool qtOptionsShown) {
             "Each setting comes from its option, else from the settings file %1, else from the "
             "build. Qt's own options, such as -platform NAME, are taken as well.")
             .arg(StartOptions::filePath()));
-    // Qt's options are written with one dash.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const QtOption &qt : QtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qt.name),
-                                  QStringLiteral("Taken by Qt (see QGuiApplication)."),
-                                  QString::fromLatin1(qt.valueName));
-        if (!qtOptionsShown)
-            option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    QtOptions::addTo(parser, qtOptionsShown);
 }
 
 int print(std::FILE *stream, const QString &text, int status) {
@@ -78,8 +46,20 @@ int main(int argc, char *argv[]) {
     // Read before QApplication exists, which needs a display: --help, --version and a mistake
     // are answered over ssh and on a system without one too.
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
+    for (int i = 0; i < argc; ++i) {
+        // Taken as it is, a byte that is not UTF-8 would become U+FFFD and change the message
+        // unseen.
+        if (const qsizetype bad = StartOptions::firstNonUtf8(argv[i]); bad >= 0) {
+            const bool value = i > 1 && argv[i - 1][0] == '-' && argv[i][0] != '-';
+            return usageError(
+                QStringLiteral("%1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8")
+                    .arg(value ? QStringLiteral("the value of %1").arg(argv[i - 1])
+                               : QStringLiteral("argument %1").arg(i))
+                    .arg(bad + 1)
+                    .arg(QString::fromLatin1(QByteArray(1, argv[i][bad]).toHex().toUpper())));
+        }
         arguments << QString::fromLocal8Bit(argv[i]);
+    }
     QCommandLineParser parser;
     describe(parser, false);
     const StartOptions options(parser, Setting::names());
@@ -123,6 +103,7 @@ int main(int argc, char *argv[]) {
     if (!FailurePolicy::run([&] { settings = options.settings(); }))
         return 1;
     Form1 form(settings);
+    const StopSignals stop(&form);
     form.show();
     return app.exec();
 }

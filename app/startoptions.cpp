@@ -6,19 +6,29 @@
 #include "commerror.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 #include <algorithm>
 
 StartOptions::StartOptions(QCommandLineParser &parser, const QStringList &names)
     : m_parser(parser)
     , m_names(names) {
-    const QSettings file(filePath(), QSettings::IniFormat);
-    m_filePath = file.fileName();
-    m_fileReadable = file.status() == QSettings::NoError;
-    for (const QString &key : file.allKeys())
-        m_fileValues.append({key, file.value(key)});
+    m_filePath = filePath();
+    m_fileFault = checkFile(m_filePath);
+    if (m_fileFault.isEmpty()) {
+        const QSettings file(m_filePath, QSettings::IniFormat);
+        if (file.status() != QSettings::NoError) {
+            m_fileFault = QStringLiteral("The settings file %1 cannot be read: check that its "
+                                         "lines are of the form key=value.")
+                              .arg(m_filePath);
+        }
+        for (const QString &key : file.allKeys())
+            m_fileValues.append({key, file.value(key)});
+    }
 
     const Settings built;
     for (const QString &name : names) {
@@ -40,6 +50,61 @@ StartOptions::StartOptions(QCommandLineParser &parser, const QStringList &names)
 QString StartOptions::filePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/ModemPad/modempad.conf");
+}
+
+qsizetype StartOptions::firstNonUtf8(QByteArrayView bytes) {
+    // Fed a byte at a time, the decoder gives a character once its last byte is in, and flags an
+    // error once a byte cannot continue what came before: the fault starts where the last
+    // character ended.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    qsizetype characterStart = 0;
+    for (qsizetype at = 0; at < bytes.size(); ++at) {
+        const QString decoded = decoder(bytes.sliced(at, 1));
+        if (decoder.hasError())
+            return characterStart;
+        if (!decoded.isEmpty())
+            characterStart = at + 1;
+    }
+    // A character cut off by the end.
+    return characterStart < bytes.size() ? characterStart : -1;
+}
+
+QString StartOptions::checkFile(const QString &path) {
+    // Asked of the name, not the file: opening a FIFO for reading waits for a writer, for ever.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    const QString fault = QStringLiteral("The settings file %1 %2.");
+    if (!info.isFile()) {
+        return fault.arg(path, QStringLiteral("is not a regular file (a FIFO or a device, say), "
+                                              "so it is not read: put a file in its place, or "
+                                              "remove it"));
+    }
+    if (info.size() > MaxFileBytes) {
+        return fault.arg(path,
+                         QStringLiteral("has %1 bytes, more than the %2 any settings "
+                                        "take, so it is not read: remove what is not settings")
+                             .arg(info.size())
+                             .arg(MaxFileBytes));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("The settings file %1 cannot be read: %2. Check that you may read "
+                              "it.")
+            .arg(path, file.errorString());
+    }
+    // QSettings would put U+FFFD in place of what is not UTF-8, changing the text unseen.
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    const qsizetype bad = firstNonUtf8(bytes);
+    if (bad < 0)
+        return {};
+    const qsizetype line = bytes.left(bad).count('\n') + 1;
+    return fault.arg(path,
+                     QStringLiteral("is not in UTF-8: its byte %1, on line %2, is 0x%3. "
+                                    "Save it in UTF-8")
+                         .arg(bad + 1)
+                         .arg(line)
+                         .arg(QString::fromLatin1(QByteArray(1, bytes.at(bad)).toHex().toUpper())));
 }
 
 QString StartOptions::commandLineFault() const {
@@ -72,11 +137,8 @@ Settings StartOptions::settings() const {
 }
 
 QString StartOptions::readFile(Settings &settings) const {
-    if (!m_fileReadable) {
-        return QStringLiteral("The settings file %1 cannot be read: check that you may read it "
-                              "and that its lines are of the form key=value.")
-            .arg(m_filePath);
-    }
+    if (!m_fileFault.isEmpty())
+        return m_fileFault;
     for (const auto &value : m_fileValues) {
         // The command line wins, even over a value that would be refused.
         if (m_names.contains(value.first) && m_parser.isSet(value.first))

@@ -23,3 +23,11 @@ QString ModemCommands::describeMessage(const QString &number, const QString &tex
                                : QStringLiteral("in UCS2, %1 UTF-16 units");
     return QStringLiteral("to %1 %2").arg(number, coding.arg(size.length));
 }
+
+QString ModemCommands::testNumber() {
+    return QString::fromUtf8(TestMessage::number.data(), qsizetype(TestMessage::number.size()));
+}
+
+QString ModemCommands::testText() {
+    return QString::fromUtf8(TestMessage::text.data(), qsizetype(TestMessage::text.size()));
+}

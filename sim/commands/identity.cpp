@@ -66,30 +66,25 @@ std::optional<QString> Identity::numberFault(const QString &number) {
     // At least three digits to count in, at most the 15 of an E.164 number.
     static const QRegularExpression Number(QStringLiteral("^\\+?[0-9]{3,15}$"));
     if (!Number.match(number).hasMatch())
-        return QStringLiteral("a number is 3 to 15 digits, with a + before an international one");
+        return QStringLiteral("3 to 15 digits, with a + before an international number");
     return std::nullopt;
 }
 
 std::optional<QString> Identity::imeiFault(const QString &imei) {
-    if (!isDigits(imei, 15, 15))
-        return QStringLiteral("an IMEI is 15 digits");
-    if (!isLuhnValid(imei))
-        return QStringLiteral("an IMEI ends in its check digit, here %1")
-            .arg(luhnDigit(QStringView(imei).chopped(1)));
+    if (!isDigits(imei, 15, 15) || !isLuhnValid(imei))
+        return QStringLiteral("15 digits, the last a Luhn check digit");
     return std::nullopt;
 }
 
 std::optional<QString> Identity::imsiFault(const QString &imsi) {
     if (!isDigits(imsi, 6, 15))
-        return QStringLiteral("an IMSI is 6 to 15 digits");
+        return QStringLiteral("6 to 15 digits");
     return std::nullopt;
 }
 
+// ITU-T E.118: 89 for telecommunications, as clients that check an ICCID expect.
 std::optional<QString> Identity::iccidFault(const QString &iccid) {
-    if (!isDigits(iccid, 19, 20))
-        return QStringLiteral("an ICCID is 19 or 20 digits");
-    if (!isLuhnValid(iccid))
-        return QStringLiteral("an ICCID ends in its check digit, here %1")
-            .arg(luhnDigit(QStringView(iccid).chopped(1)));
+    if (!isDigits(iccid, 19, 20) || !iccid.startsWith(QLatin1String("89")) || !isLuhnValid(iccid))
+        return QStringLiteral("89 and 17 or 18 more digits, the last a Luhn check digit");
     return std::nullopt;
 }

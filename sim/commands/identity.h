@@ -34,7 +34,7 @@ struct Identity {
     // The Luhn check digit (ISO/IEC 7812-1) that follows these digits.
     static int luhnDigit(QStringView digits);
 
-    // What is wrong with a value given for each, or nothing.
+    // What a value given for each must be, when it is not; nothing when it is good.
     static std::optional<QString> numberFault(const QString &number);
     static std::optional<QString> imeiFault(const QString &imei);
     static std::optional<QString> imsiFault(const QString &imsi);

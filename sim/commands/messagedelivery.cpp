@@ -366,6 +366,9 @@ void MessageDelivery::indicate(const QByteArrayList &lines) {
         return;
     }
     m_heldIndications.append(lines);
-    if (m_heldIndications.size() > MaxHeldIndications)
-        m_heldIndications.removeFirst();
+    if (m_heldIndications.size() > MaxHeldIndications) {
+        emit noted(QStringLiteral("more indications are held under +CNMI mode 0 than the modem "
+                                  "keeps; the oldest is dropped: ") +
+                   QString::fromLatin1(m_heldIndications.takeFirst().join(' ')));
+    }
 }

@@ -155,8 +155,12 @@ AtResponse MessageSendingCommands::accept(const SmsSubmit &submit, const QByteAr
     if (routed)
         message.routedFrom = m_delivery.ownNumber();
     m_accepted.append(message);
-    if (m_accepted.size() > MaxAccepted)
-        m_accepted.removeFirst();
+    if (m_accepted.size() > MaxAccepted) {
+        emit noted(QStringLiteral("accepted message %1 is dropped from those kept: the modem keeps "
+                                  "the last %2")
+                       .arg(m_accepted.takeFirst().reference)
+                       .arg(MaxAccepted));
+    }
     emit messageAccepted(message);
     if (m_moreMessages == 1)
         m_link.start();

@@ -31,6 +31,9 @@ public:
 
     // Where received messages and status reports go, as +CPMS's third storage says.
     const QByteArray &receiveStorage() const { return m_receiveStorage; }
+    bool isReceiveStorageFull() const {
+        return m_store.used(m_receiveStorage) >= m_store.capacity(m_receiveStorage);
+    }
     // Into the storage for received messages; nothing when it is full.
     std::optional<int> addReceived(const StoredMessage &message);
     // A message in the storage +CMSS sends from, as +CPMS's second storage says.

@@ -70,6 +70,23 @@ void NetworkCommands::addTo(CommandTable &table) {
          .test = CommandTable::answer("+CLIP: (0,1)"),
          .read = &Self::readCallingLine,
          .set = &Self::setCallingLine},
+        // GSM digital cellular (12), UTRAN (22), or both (25) in TS 27.007's numbering.
+        {.name = "+WS46",
+         .test = CommandTable::answer("+WS46: (12,22,25)"),
+         .read = &Self::readWirelessNetwork,
+         .set = &Self::setWirelessNetwork},
+        // The user's (0), the operator's (1) and the home's (2) lists of preferred networks.
+        {.name = "+CPLS",
+         .test = CommandTable::answer("+CPLS: (0-2)"),
+         .read = &Self::readPreferredList,
+         .set = CommandTable::value(m_settings.preferredList, 0, 2),
+         .sim = CommandTable::Sim::Equipment},
+        // The lists are empty, and stay so: the one network in reach needs no preference.
+        {.name = "+CPOL",
+         .test = CommandTable::answer("+CPOL: (1-8),(0-2)"),
+         .read = CommandTable::exists(),
+         .set = &Self::setPreferredOperator,
+         .sim = CommandTable::Sim::Equipment},
         {.name = "+CUSD",
          .test = CommandTable::answer("+CUSD: (0-2)"),
          .read = &Self::readUssdPresentation,
@@ -154,15 +171,52 @@ AtResponse NetworkCommands::readAttach(const AtCommand &) const {
 }
 
 // 99 is "not known or not detectable", as with the radio off or no network in reach.
-AtResponse NetworkCommands::signalQuality(const AtCommand &) const {
+int NetworkCommands::signal() const {
     const bool measured = m_functionality == 1 && m_state != NetworkState::Off;
-    return AtResponse::text("+CSQ: " + QByteArray::number(measured ? m_signal : 99) + ",99");
+    return measured ? m_signal : 99;
 }
 
+QString NetworkCommands::homeOperatorName() {
+    return QString::fromLatin1(Home.names[0]);
+}
+
+AtResponse NetworkCommands::signalQuality(const AtCommand &) const {
+    return AtResponse::text("+CSQ: " + QByteArray::number(signal()) + ",99");
+}
+
+// The number is a dial string, whatever +CSCS says; only the alpha field, of which the SIM has
+// none, would be in the terminal's character set.
 AtResponse NetworkCommands::ownNumber(const AtCommand &) const {
-    const QByteArray number = m_equipment.characterSet.encode(m_identity.number);
-    return AtResponse::text("+CNUM: ,\"" + number + "\"," +
+    return AtResponse::text("+CNUM: ,\"" + m_identity.number.toLatin1() + "\"," +
                             QByteArray::number(PduEncoding::addressType(m_identity.number)));
+}
+
+AtResponse NetworkCommands::readWirelessNetwork(const AtCommand &) const {
+    return AtResponse::text("+WS46: " + QByteArray::number(m_settings.wirelessNetwork));
+}
+
+AtResponse NetworkCommands::readPreferredList(const AtCommand &) const {
+    return AtResponse::text("+CPLS: " + QByteArray::number(m_settings.preferredList));
+}
+
+AtResponse NetworkCommands::setWirelessNetwork(const AtCommand &command) {
+    const auto value = AtParameter::required(command.value, 12, 25);
+    if (!value || (*value != 12 && *value != 22 && *value != 25))
+        return AtResponse::error();
+    m_settings.wirelessNetwork = *value;
+    return AtResponse::ok();
+}
+
+// +CPOL=[<index>][,<format>[,<oper>]]: the format is kept; an entry has nowhere to go, as the
+// lists hold none, and deleting one finds none.
+AtResponse NetworkCommands::setPreferredOperator(const AtCommand &command) {
+    const QList<QByteArray> arguments = command.arguments();
+    const auto index = AtParameter::number(arguments.value(0), 0, 8);
+    const auto format = AtParameter::number(arguments.value(1), 0, 2, m_settings.preferredFormat);
+    if (arguments.size() > 2 || !index || !format)
+        return AtResponse::cmeError(CmeError::OperationNotSupported);
+    m_settings.preferredFormat = *format;
+    return AtResponse::ok();
 }
 
 AtResponse NetworkCommands::setCallingLine(const AtCommand &command) {

@@ -26,6 +26,9 @@ public:
     void addTo(CommandTable &table);
 
     bool isReady() const { return m_state == State::Ready; }
+    // The wrong PINs and PUKs the SIM takes before it blocks.
+    int pinTries() const { return m_pinTries; }
+    int pukTries() const { return m_pukTries; }
 
     // From now on the SIM has this PIN, and asks for it as after a restart; an empty code turns
     // the PIN off. Either way it is a fresh SIM, with every try left.

@@ -40,6 +40,12 @@ void V250Commands::addTo(CommandTable &table) {
         {.name = "&C", .action = CommandTable::value(s.dcdMode, 0, 1)},
         {.name = "&D", .action = CommandTable::value(s.dtrMode, 0, 2)},
         {.name = "I", .action = &Self::identification},
+        // A packet data call (ATD*99#, 27.007 10.2.1.1) finds no carrier; a voice call is not
+        // offered.
+        {.name = "D", .action = &Self::dial},
+        {.name = "X", .action = CommandTable::value(s.resultCodes, 0, 4)},
+        // Hangs up a call: there never is one.
+        {.name = "H", .action = &Self::hangUp},
         {.name = "S0",
          .read = readValue(s.autoAnswerRings),
          .set = CommandTable::value(s.autoAnswerRings, 0, 255)},
@@ -76,6 +82,15 @@ void V250Commands::addTo(CommandTable &table) {
          .action = CommandTable::answer("+GCAP: +CGSM")},
     };
     table.add(this, rows);
+}
+
+AtResponse V250Commands::dial(const AtCommand &command) const {
+    const bool packetData = command.value.startsWith("*99") && command.value.endsWith('#');
+    return packetData ? AtResponse::noCarrier() : AtResponse::error();
+}
+
+AtResponse V250Commands::hangUp(const AtCommand &command) const {
+    return AtParameter::number(command.value, 0, 0) ? AtResponse::ok() : AtResponse::error();
 }
 
 AtResponse V250Commands::restore(const AtCommand &command) {

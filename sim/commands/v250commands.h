@@ -18,6 +18,8 @@ struct V250Settings {
     // &D: what DTR going off, here the program closing the line, does: 0 nothing, 1 and 2
     // drop what is half typed.
     int dtrMode = 2;
+    // X: which result codes a call's progress gives; 4, all of them, as most modems start.
+    int resultCodes = 4;
     int autoAnswerRings = 0; // S0
     int lineEnd = '\r';      // S3
     int responseEnd = '\n';  // S4
@@ -43,6 +45,8 @@ public:
 
 private:
     AtResponse restore(const AtCommand &command);
+    AtResponse dial(const AtCommand &command) const;
+    AtResponse hangUp(const AtCommand &command) const;
     AtResponse profile(const AtCommand &command) const;
     AtResponse identification(const AtCommand &command) const;
     AtResponse setFlowControl(const AtCommand &command);

@@ -32,16 +32,22 @@ SimulatedModem::SimulatedModem(QObject *parent)
     , m_v250([this] { restoreDefaults(); }, m_identity)
     , m_equipment(m_identity)
     , m_network(m_equipment.settings(), m_sim, m_identity)
+    , m_simFiles(m_sim, m_identity, NetworkCommands::homeOperatorName())
     , m_smsParameters(m_equipment.settings())
     , m_storage(m_equipment.settings(), m_smsParameters.parameters())
     , m_delivery(m_equipment.settings(), m_smsParameters.parameters(), m_network, m_storage,
                  m_identity)
     , m_sending(m_equipment.settings(), m_smsParameters.parameters(), m_network, m_storage,
-                m_delivery) {
+                m_delivery)
+    , m_status(m_network, [this] { return m_storage.isReceiveStorageFull(); }) {
     m_v250.addTo(m_commands);
     m_equipment.addTo(m_commands);
     m_sim.addTo(m_commands);
     m_network.addTo(m_commands);
+    m_simFiles.addTo(m_commands);
+    m_status.addTo(m_commands);
+    m_packetDomain.addTo(m_commands);
+    m_calls.addTo(m_commands);
     m_smsParameters.addTo(m_commands);
     m_storage.addTo(m_commands);
     m_sending.addTo(m_commands);
@@ -49,6 +55,7 @@ SimulatedModem::SimulatedModem(QObject *parent)
     m_commands.setSimGuard([this](CommandTable::Sim family) { return m_sim.refusal(family); });
 
     connect(&m_network, &NetworkCommands::unsolicited, this, &SimulatedModem::hold);
+    connect(&m_status, &StatusCommands::unsolicited, this, &SimulatedModem::hold);
     connect(&m_delivery, &MessageDelivery::unsolicited, this, &SimulatedModem::hold);
     connect(&m_sending, &MessageSendingCommands::messageAccepted, this,
             &SimulatedModem::messageAccepted);
@@ -313,6 +320,9 @@ void SimulatedModem::finish(const AtResponse &response) {
     case AtResponse::Ending::Error:
         resultCode("ERROR", 4);
         break;
+    case AtResponse::Ending::NoCarrier:
+        resultCode("NO CARRIER", 3);
+        break;
     case AtResponse::Ending::CmeError:
         // +CMEE decides between plain ERROR, a number and words (TS 27.007 9.1).
         switch (m_equipment.settings().errorReporting) {
@@ -421,6 +431,8 @@ void SimulatedModem::transmitPending() {
     // A slow answer goes out, with what it held back, when its time comes.
     if (m_answerTimer.isActive())
         return;
+    // Whatever changed the indicators, a command or the network, is told of with the rest.
+    m_status.refresh();
     releaseUnsolicited();
     if (!m_output.isEmpty())
         emit transmit(std::exchange(m_output, {}));
@@ -430,6 +442,9 @@ void SimulatedModem::restoreDefaults() {
     m_v250.restoreDefaults();
     m_equipment.restoreDefaults();
     m_network.restoreDefaults();
+    m_status.restoreDefaults();
+    m_packetDomain.restoreDefaults();
+    m_calls.restoreDefaults();
     m_smsParameters.restoreDefaults();
     m_storage.restoreDefaults();
     m_delivery.restoreDefaults();

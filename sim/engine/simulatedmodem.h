@@ -4,6 +4,7 @@
 #pragma once
 
 #include "acceptedmessage.h"
+#include "callcommands.h"
 #include "commandtable.h"
 #include "equipmentcommands.h"
 #include "identity.h"
@@ -11,8 +12,11 @@
 #include "messagesendingcommands.h"
 #include "messagestoragecommands.h"
 #include "networkcommands.h"
+#include "packetdomaincommands.h"
 #include "simcommands.h"
+#include "simfilecommands.h"
 #include "smsparametercommands.h"
+#include "statuscommands.h"
 #include "v250commands.h"
 
 #include <QByteArray>
@@ -74,7 +78,10 @@ public:
     // What the network lets the modem do; it starts registered at home.
     void setNetworkState(NetworkState state);
     // +CSQ's <rssi> while there is a network, 0 to 31; 21 unless set.
-    void setSignal(int quality) { m_network.setSignal(quality); }
+    void setSignal(int quality) {
+        m_network.setSignal(quality);
+        transmitPending();
+    }
     // What the network answers a USSD code with.
     void setUssdAnswer(const QString &code, const QString &text) {
         m_network.setUssdAnswer(code, text);
@@ -162,10 +169,15 @@ private:
     EquipmentCommands m_equipment;
     SimCommands m_sim;
     NetworkCommands m_network;
+    SimFileCommands m_simFiles;
     SmsParameterCommands m_smsParameters;
     MessageStorageCommands m_storage;
     MessageDelivery m_delivery;
     MessageSendingCommands m_sending;
+    // Its indicators follow the network and the storage.
+    StatusCommands m_status;
+    PacketDomainCommands m_packetDomain;
+    CallCommands m_calls;
     CommandTable m_commands;
 
     QByteArray m_output;

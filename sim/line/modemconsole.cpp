@@ -3,6 +3,7 @@
 
 #include "modemconsole.h"
 
+#include <QDebug>
 #include <QSocketNotifier>
 
 #include <utility>
@@ -26,7 +27,7 @@ ModemConsole::ModemConsole(const QList<SimulatedModem *> &modems, QObject *paren
     : QObject(parent)
     , m_player(modems) {
     connect(&m_player, &ControlPlayer::told, this,
-            [](const QString &text) { qWarning("%s", qPrintable(text.trimmed())); });
+            [](const QString &text) { qWarning().noquote() << text.trimmed(); });
 }
 
 bool ModemConsole::start() {
