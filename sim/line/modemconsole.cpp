@@ -20,9 +20,6 @@ namespace {
 constexpr qsizetype MaxLine = 64 * 1024;
 } // namespace
 
-ModemConsole::ModemConsole(SimulatedModem *modem, QObject *parent)
-    : ModemConsole(QList<SimulatedModem *>{modem}, parent) {}
-
 ModemConsole::ModemConsole(const QList<SimulatedModem *> &modems, QObject *parent)
     : QObject(parent)
     , m_player(modems) {

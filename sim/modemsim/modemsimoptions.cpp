@@ -151,11 +151,13 @@ QString readIdentities(const QCommandLineParser &parser, ModemSimOptions &option
     return {};
 }
 
+// For every modem, as --puk and --report-delay are.
 QString readStartLines(const QCommandLineParser &parser, ModemSimOptions &options) {
     for (const char *name : {"pin", "network", "signal", "delay"}) {
         if (!parser.isSet(QLatin1String(name)))
             continue;
-        const QString text = QLatin1String(name) + u' ' + parser.value(QLatin1String(name));
+        const QString text = QStringLiteral("@all %1 %2")
+                                 .arg(QLatin1String(name), parser.value(QLatin1String(name)));
         const QString error = ControlLine::parse(text, int(options.identities.size())).error;
         if (!error.isEmpty())
             return QStringLiteral("--%1: %2").arg(QLatin1String(name), error);

@@ -25,7 +25,7 @@ struct ModemSimOptions {
     QList<Identity> identities{Identity::first()};
     std::optional<std::chrono::milliseconds> reportDelay = std::chrono::seconds(1);
     // --pin, --network, --signal and --delay, each as the line of the control language it
-    // stands for, played before the line opens.
+    // stands for, for every modem, played as the modems start.
     QStringList startLines;
     QString scriptPath;
     QStringList script;
