@@ -4,11 +4,13 @@
 #include "failurepolicy.h"
 #include "form1.h"
 #include "startoptions.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -76,10 +78,11 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(MODEMPAD_VERSION));
 
     // Read before QApplication exists, which needs a display: --help, --version and a mistake
-    // are answered over ssh and on a system without one too.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    // are answered over ssh and on a system without one too, in the user's language, which
+    // takes an application to install the translators on.
+    std::optional<QCoreApplication> reading(std::in_place, argc, argv);
+    Translations::install();
+    const QStringList arguments = QCoreApplication::arguments();
     QCommandLineParser parser;
     describe(parser, false);
     const StartOptions options(parser, Setting::names());
@@ -91,13 +94,7 @@ int main(int argc, char *argv[]) {
             QStringLiteral("unknown option %1%2: modempad --help lists the options")
                 .arg(unknown.constFirst().size() == 1 ? "-" : "--", unknown.constFirst()));
     }
-    // With no QCoreApplication, Qt names the program as below.
-    const auto help = [&](QCommandLineParser &shown) {
-        return print(
-            stdout,
-            shown.helpText().replace(QLatin1String("<executable_name>"), arguments.constFirst()),
-            0);
-    };
+    const auto help = [](QCommandLineParser &shown) { return print(stdout, shown.helpText(), 0); };
     if (parser.isSet(QStringLiteral("help-all"))) {
         QCommandLineParser all;
         describe(all, true);
@@ -114,8 +111,10 @@ int main(int argc, char *argv[]) {
     }
     if (const QString fault = options.commandLineFault(); !fault.isEmpty())
         return usageError(fault);
+    reading.reset();
 
     QApplication app(argc, argv);
+    Translations::install();
     // Lets a Wayland desktop match the window to its desktop entry, and so show its icon; the
     // entry is named after the application's id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ModemPad"));
