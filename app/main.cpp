@@ -41,10 +41,12 @@ constexpr QtOption QtOptions[] = {
 
 // The options and what --help says; --help-all shows Qt's as well.
 void describe(QCommandLineParser &parser, bool qtOptionsShown) {
+    //: --help's description; Connect is the caption of the button, which stays in English.
     parser.setApplicationDescription(
-        QStringLiteral(
-            "A window for trying out a GSM modem on a serial port: Connect opens the port, and the "
-            "buttons below it write the AT commands that send a short message in PDU mode.\n"
+        QCoreApplication::translate(
+            "modempad",
+            "A window for trying out a GSM modem on a serial port: Connect opens the port, and "
+            "the buttons below it write the AT commands that send a short message in PDU mode.\n"
             "Each setting comes from its option, else from the settings file %1, else from the "
             "build. Qt's own options, such as -platform NAME, are taken as well.")
             .arg(StartOptions::filePath()));
@@ -53,9 +55,10 @@ void describe(QCommandLineParser &parser, bool qtOptionsShown) {
     parser.addHelpOption();
     parser.addVersionOption();
     for (const QtOption &qt : QtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qt.name),
-                                  QStringLiteral("Taken by Qt (see QGuiApplication)."),
-                                  QString::fromLatin1(qt.valueName));
+        QCommandLineOption option(
+            QString::fromLatin1(qt.name),
+            QCoreApplication::translate("modempad", "Taken by Qt (see QGuiApplication)."),
+            QString::fromLatin1(qt.valueName));
         if (!qtOptionsShown)
             option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -91,7 +94,8 @@ int main(int argc, char *argv[]) {
         if (unknown.isEmpty())
             return usageError(parser.errorText());
         return usageError(
-            QStringLiteral("unknown option %1%2: modempad --help lists the options")
+            QCoreApplication::translate("modempad",
+                                        "unknown option %1%2: modempad --help lists the options")
                 .arg(unknown.constFirst().size() == 1 ? "-" : "--", unknown.constFirst()));
     }
     const auto help = [](QCommandLineParser &shown) { return print(stdout, shown.helpText(), 0); };
@@ -106,7 +110,8 @@ int main(int argc, char *argv[]) {
     if (parser.isSet(QStringLiteral("version")))
         return print(stdout, QStringLiteral("modempad %1\n").arg(MODEMPAD_VERSION), 0);
     if (!parser.positionalArguments().isEmpty()) {
-        return usageError(QStringLiteral("unexpected argument \"%1\": modempad takes options only")
+        return usageError(QCoreApplication::translate(
+                              "modempad", "unexpected argument \"%1\": modempad takes options only")
                               .arg(parser.positionalArguments().constFirst()));
     }
     if (const QString fault = options.commandLineFault(); !fault.isEmpty())

@@ -6,6 +6,7 @@
 #include "commerror.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -30,10 +31,14 @@ StartOptions::StartOptions(QCommandLineParser &parser, const QStringList &names)
         QString shown = setting.get(inFile ? fromFile : built);
         if (name == QLatin1String("text"))
             shown = QLatin1Char('"') + shown + QLatin1Char('"');
-        const QString where = inFile ? QStringLiteral(", from the settings file") : QString();
+        //: An option's line in --help: %1 says what the option is, %2 is its default.
+        const QString described = inFile ? tr("%1 Default: %2, from the settings file.")
+                                         //: As above, a default that the build gave.
+                                         : tr("%1 Default: %2.");
         parser.addOption(
-            {name, QStringLiteral("%1 Default: %2%3.").arg(setting.description, shown, where),
-             setting.valueName});
+            {name,
+             described.arg(QCoreApplication::translate("Setting", setting.description), shown),
+             QCoreApplication::translate("Setting", setting.valueName)});
     }
 }
 
@@ -73,19 +78,16 @@ Settings StartOptions::settings() const {
 
 QString StartOptions::readFile(Settings &settings) const {
     if (!m_fileReadable) {
-        return QStringLiteral("The settings file %1 cannot be read: check that you may read it "
-                              "and that its lines are of the form key=value.")
+        return tr("The settings file %1 cannot be read: check that you may read it and that its "
+                  "lines are of the form key=value.")
             .arg(m_filePath);
     }
     for (const auto &value : m_fileValues) {
         // The command line wins, even over a value that would be refused.
         if (m_names.contains(value.first) && m_parser.isSet(value.first))
             continue;
-        const QString broken = readValue(value, settings);
-        if (!broken.isEmpty()) {
-            return QStringLiteral("The settings file %1 %2. Correct or remove that line.")
-                .arg(m_filePath, broken);
-        }
+        if (const QString broken = readValue(value, settings); !broken.isEmpty())
+            return broken;
     }
     return {};
 }
@@ -95,20 +97,26 @@ QString StartOptions::readValue(const std::pair<QString, QVariant> &entry,
     const auto &[key, value] = entry;
     const Setting *setting = Setting::named(key);
     if (!setting) {
-        return QStringLiteral("has the key \"%1\", which is not a setting: the settings are %2, "
-                              "outside any [group]")
-            .arg(key, Setting::names().join(QLatin1String(", ")));
+        //: %3 lists the keys, which stay in English: to, text, baud, port.
+        return tr("The settings file %1 has the key \"%2\", which is not a setting: the settings "
+                  "are %3, outside any [group]. Correct or remove that line.")
+            .arg(m_filePath, key, Setting::names().join(QLatin1String(", ")));
     }
     if (!m_names.contains(key))
         return {};
     // INI takes a comma outside quotes to part the items of a list, and drops the blanks
     // around them: what was meant cannot be told.
     if (value.typeId() == QMetaType::QStringList) {
-        return QStringLiteral("has a comma outside double quotes in the value of %1, which INI "
-                              "reads as a list: put the whole value in double quotes")
-            .arg(key);
+        return tr("The settings file %1 has a comma outside double quotes in the value of %2, "
+                  "which INI reads as a list: put the whole value in double quotes. Correct or "
+                  "remove that line.")
+            .arg(m_filePath, key);
     }
     const QString broken = setting->set(settings, value.toString());
+    //: %2 is the key; %3 is the rule its value breaks, such as "\"x\" is not a line speed: a
+    //: whole number of bits per second, such as 9600 or 115200".
     return broken.isEmpty() ? QString()
-                            : QStringLiteral("has a bad value for %1: %2").arg(key, broken);
+                            : tr("The settings file %1 has a bad value for %2: %3. Correct or "
+                                 "remove that line.")
+                                  .arg(m_filePath, key, broken);
 }

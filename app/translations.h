@@ -8,7 +8,7 @@ namespace Translations {
 // Makes the running QCoreApplication speak the user's language, as the desktop's locale names
 // it (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), when a catalogue of ModemPad's is in it: ModemPad's
 // own, then Qt's for the same language, so that a message box never mixes two. English
-// otherwise.
+// otherwise. Texts made before it runs stay in English.
 void install();
 
 } // namespace Translations
