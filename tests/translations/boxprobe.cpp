@@ -7,6 +7,7 @@
 // its default button. QGuiApplication loads it where QT_QPA_GENERIC_PLUGINS names it.
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGenericPlugin>
 #include <QMessageBox>

@@ -9,9 +9,11 @@ usage: checkcatalogues.py LUPDATE --catalogues TS... --sources FILE...
 Each catalogue is updated from the sources in a scratch folder, as `update_translations` would
 update it: a text without a translation there (new, changed, or never translated), or one the
 sources no longer have, is reported, and so is a translation that drops or adds a placeholder.
-lupdate sees only texts marked for translation, so the sources are also read for a literal that
+English, the sources' language, is held to its plural forms only. lupdate sees only texts
+marked for translation, so the sources are also read for a literal that
 reads as words to a person (two words or more) outside tr(), QT_TR_NOOP, QT_TRANSLATE_NOOP or
-QCoreApplication::translate: a text someone forgot to mark.
+QCoreApplication::translate: a text someone forgot to mark. A text that must stay as it is says
+so in a comment, "not translated", on its line or the line above.
 """
 
 import re
@@ -24,6 +26,12 @@ from pathlib import Path
 
 MARKERS = {"tr", "translate", "QT_TR_NOOP", "QT_TRANSLATE_NOOP", "QT_TR_N_NOOP",
            "QT_TRANSLATE_N_NOOP"}
+# What only a developer reads: a failed static_assert, and the standard exceptions that mark a
+# programming fault in the compile-time encoder (what the user meets is a CommError).
+DEVELOPERS = {"static_assert", "length_error", "invalid_argument", "logic_error", "out_of_range"}
+# A comment saying "not translated" on a text's line or the line above keeps it as it is: bytes
+# for the modem, names that every language writes alike.
+KEPT = re.compile(r"//.*\bnot translated\b")
 WORDS = re.compile(r"[A-Za-z]{2,} +[A-Za-z]{2,}")
 PLACEHOLDER = re.compile(r"%(?:[1-9][0-9]?|n)")
 
@@ -69,10 +77,12 @@ def literals(source):
 
 def unmarked(path):
     source = Path(path).read_text(encoding="utf-8")
+    kept = {number + below for number, text in enumerate(source.splitlines(), 1)
+            if KEPT.search(text) for below in (0, 1)}
     # A preprocessor line (an #include, a #define's value) shows nobody anything.
-    source = re.sub(r"(?m)^\s*#.*$", "", source)
+    source = re.sub(r"(?m)^[ \t]*#.*$", "", source)
     for line, text, calls in literals(source):
-        if WORDS.search(text) and not MARKERS.intersection(calls):
+        if WORDS.search(text) and line not in kept and not (MARKERS | DEVELOPERS).intersection(calls):
             yield f"{path}:{line}: not marked for translation: \"{text}\""
 
 
@@ -85,9 +95,13 @@ def behind(lupdate, catalogue, sources, scratch):
                   if line.strip() and not re.match(r"\s*(Updating|Found)", line)]
     if run.returncode != 0 or complaints:
         yield f"{catalogue}: lupdate says: " + "; ".join(complaints or [str(run.returncode)])
+    # English, the sources' language, needs only its plural forms.
+    english = Path(catalogue).name.endswith("_en.ts")
     for context in ElementTree.parse(copy).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
+            if english and message.get("numerus") != "yes":
+                continue
             source = message.findtext("source")
             translation = message.find("translation")
             kind = translation.get("type")
