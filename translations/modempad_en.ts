@@ -3,14 +3,6 @@
 <TS version="2.1" language="en">
 <context>
     <name>Autopilot</name>
-    <message numerus="yes">
-        <source>no answer to %1 within %n second(s)</source>
-        <extracomment>%1 names the button pressed, such as Command2.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>autopilot: pressing %1</source>
         <extracomment>%1 names the button, such as Connect or Command2.</extracomment>
@@ -24,13 +16,6 @@
         <source>autopilot: the modem accepted %1</source>
         <extracomment>%1 describes the message as the simulated modem&apos;s log does, in English.</extracomment>
         <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>the modem accepted %n message(s), not one</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
     <message>
         <source>the message arrived as &quot;%1&quot; to %2, not &quot;%3&quot; to %4</source>
@@ -51,6 +36,18 @@
     <message>
         <source>ModemPad reported: %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer to %1 within %2 s</source>
+        <extracomment>%1 names the button pressed, such as Command2.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>the modem accepted %n messages, not one</source>
+        <translation>
+            <numerusform>the modem accepted %n message, not one</numerusform>
+            <numerusform>the modem accepted %n messages, not one</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -164,25 +161,10 @@
         <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n data bit(s)</source>
-        <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>1.5 stop bits</source>
         <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;.</extracomment>
         <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n stop bit(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
     </message>
     <message>
         <source>RTS/CTS flow control</source>
@@ -202,6 +184,21 @@
     <message>
         <source>Port %1 refuses to set its %2 line: %3. Check that it is a serial port.</source>
         <extracomment>%2 names a wire of the serial line, DTR or RTS; %3 is the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 stop bit</source>
+        <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 stop bits</source>
+        <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 data bits</source>
+        <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;; %1 is 5 to 8.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -258,17 +255,17 @@
     <message numerus="yes">
         <source>to %1 in the GSM 7-bit alphabet, %n septet(s)</source>
         <extracomment>Where a message goes and how its text is sent, put into &quot;The message %1:&quot;; %1 is the phone number.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>to %1 in the GSM 7-bit alphabet, %n septet</numerusform>
+            <numerusform>to %1 in the GSM 7-bit alphabet, %n septets</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>to %1 in UCS2, %n UTF-16 unit(s)</source>
         <extracomment>As above, for a text sent in UCS2, the 16-bit coding.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>to %1 in UCS2, %n UTF-16 unit</numerusform>
+            <numerusform>to %1 in UCS2, %n UTF-16 units</numerusform>
         </translation>
     </message>
 </context>
@@ -293,24 +290,24 @@
     <message numerus="yes">
         <source>&quot;%1&quot; has %n digit(s), %2 more than the %3 a message&apos;s destination holds</source>
         <extracomment>A rule broken, put after the option or the line of the settings file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&quot;%1&quot; has %n digit, %2 more than the %3 a message&apos;s destination holds</numerusform>
+            <numerusform>&quot;%1&quot; has %n digits, %2 more than the %3 a message&apos;s destination holds</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the text takes %n septet(s) in the GSM 7-bit alphabet, %1 more than the %2 one message holds (each of ^ { } [ ] ~ \ | € takes two)</source>
         <extracomment>A rule broken, put after the option or the line of the settings file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>the text takes %n septet in the GSM 7-bit alphabet, %1 more than the %2 one message holds (each of ^ { } [ ] ~ \ | € takes two)</numerusform>
+            <numerusform>the text takes %n septets in the GSM 7-bit alphabet, %1 more than the %2 one message holds (each of ^ { } [ ] ~ \ | € takes two)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the text takes %n UTF-16 unit(s) in UCS2, %1 more than the %2 one message holds (a character outside the GSM 7-bit alphabet makes it UCS2, where a character beyond U+FFFF, such as an emoji, takes two)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>the text takes %n UTF-16 unit in UCS2, %1 more than the %2 one message holds (a character outside the GSM 7-bit alphabet makes it UCS2, where a character beyond U+FFFF, such as an emoji, takes two)</numerusform>
+            <numerusform>the text takes %n UTF-16 units in UCS2, %1 more than the %2 one message holds (a character outside the GSM 7-bit alphabet makes it UCS2, where a character beyond U+FFFF, such as an emoji, takes two)</numerusform>
         </translation>
     </message>
     <message>
