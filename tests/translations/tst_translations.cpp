@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <memory>
+
 // The real modempad in the language its environment names, as a desktop session starts it:
 // --help, and the failure box for a port that is no number, which the box probe presses Connect
 // for and reads.
@@ -32,22 +34,23 @@ QProcess *start(const QString &lang, const QStringList &arguments) {
 
 void TestTranslations::language_data() {
     QTest::addColumn<QString>("lang");
+    // How --help starts, %1 the program's path, and the failure box: title, text, buttons.
     QTest::addColumn<QString>("help");
     QTest::addColumn<QString>("box");
 
     QTest::newRow("C") << "C"
-                       << "Usage: "
+                       << "Usage: %1 [options]\nA window for trying out a GSM modem"
                        << "ModemPad\nError 1\n\n\"x\" is not a port number. Type a whole number, "
                           "such as 1, or a device's path, such as /dev/ttyUSB0.\nOK";
     QTest::newRow("German")
         << "de_DE.UTF-8"
-        << "Aufruf: "
-        << "ModemPad\nFehler 1\n\n„x“ ist keine Portnummer. Geben Sie eine ganze Zahl ein, wie 1, "
-           "oder den Pfad eines Geräts, wie /dev/ttyUSB0.\nOK";
+        << "Aufruf: %1 [Optionen]\nEin Fenster zum Ausprobieren eines GSM-Modems"
+        << "ModemPad\nFehler 1\n\n„x“ ist keine Portnummer. Geben Sie eine ganze "
+           "Zahl ein, wie 1, oder den Pfad eines Geräts, wie /dev/ttyUSB0.\nOK";
     QTest::newRow("Chinese") << "zh_CN.UTF-8"
-                             << "用法："
-                             << "ModemPad\n错误 1\n\n“x”不是端口号。请输入一个整数（如 "
-                                "1）或设备路径（如 /dev/ttyUSB0）。\n确定";
+                             << "用法：%1 [选项]\n用于在串口上试用 GSM 调制解调器"
+                             << "ModemPad\n错误 1\n\n“x”不是端口号。请输入一个整数（如 1）或设备"
+                                "路径（如 /dev/ttyUSB0）。\n确定";
 }
 
 void TestTranslations::language() {
@@ -58,7 +61,8 @@ void TestTranslations::language() {
     const std::unique_ptr<QProcess> helped(start(lang, {QStringLiteral("--help")}));
     QVERIFY(helped->waitForFinished(-1));
     QCOMPARE(helped->exitCode(), 0);
-    QVERIFY2(QString::fromUtf8(helped->readAllStandardOutput()).startsWith(help), qPrintable(lang));
+    const QString helpText = QString::fromUtf8(helped->readAllStandardOutput());
+    QVERIFY2(helpText.startsWith(help.arg(QStringLiteral(MODEMPAD_PATH))), qPrintable(helpText));
 
     const std::unique_ptr<QProcess> failed(
         start(lang, {QStringLiteral("--port"), QStringLiteral("x")}));
