@@ -10,6 +10,7 @@
 #include "modemlog.h"
 #include "simulatedmodem.h"
 #include "startoptions.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,6 +20,7 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -39,14 +41,17 @@ QMap<qint16, QString> portMappings(const QStringList &values, const QCommandLine
         const QRegularExpressionMatch match = Mapping.match(value);
         const int number = match.captured(1).toInt();
         if (!match.hasMatch() || number < 1 || number > 32767) {
-            usageError(QStringLiteral("--port takes N=PATH with N from 1 to 32767, as in "
-                                      "--port 7=/dev/pts/4; got \"%1\"")
+            usageError(QCoreApplication::translate(
+                           "modempad-demo", "--port takes N=PATH with N from 1 to 32767, as in "
+                                            "--port 7=/dev/pts/4; got \"%1\"")
                            .arg(value),
                        parser);
         }
         if (!QFileInfo::exists(match.captured(2))) {
-            usageError(QStringLiteral("--port %1: there is no %2; start what makes it first, "
-                                      "such as socat, or give a device that is there")
+            usageError(QCoreApplication::translate("modempad-demo",
+                                                   "--port %1: there is no %2; start what makes it "
+                                                   "first, such as socat, or give a device that is "
+                                                   "there")
                            .arg(value, match.captured(2)),
                        parser);
         }
@@ -63,8 +68,13 @@ bool hasDisplay() {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // The options are described and read in the user's language, which takes an application to
+    // install the translators on, before the one with a window exists.
+    std::optional<QCoreApplication> reading(std::in_place, argc, argv);
+    Translations::install();
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "modempad-demo",
         "ModemPad with a simulated GSM modem behind port 5. Prints the modem's side of the "
         "dialogue. With no display it runs the autopilot. Reads lines such as \"sms "
         "+447700900456 Hello there\" from standard input: a message from that number arrives."));
@@ -72,14 +82,20 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption autopilot(
         QStringLiteral("autopilot"),
-        QStringLiteral("Run offscreen, press Connect, Command1, Command2 and Command3, and exit 0 "
-                       "only if the modem accepted the message intact."));
-    const QCommandLineOption paced(QStringLiteral("paced"),
-                                   QStringLiteral("The modem answers at 2400 baud."));
-    const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Map port number N to the device PATH; "
-                                                 "repeatable."),
-                                  QStringLiteral("N=PATH"));
+        //: The button captions stay in English.
+        QCoreApplication::translate("modempad-demo",
+                                    "Run offscreen, press Connect, Command1, Command2 and "
+                                    "Command3, and exit 0 only if the modem accepted the message "
+                                    "intact."));
+    const QCommandLineOption paced(
+        QStringLiteral("paced"),
+        QCoreApplication::translate("modempad-demo", "The modem answers at 2400 baud."));
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QCoreApplication::translate("modempad-demo",
+                                    "Map port number N to the device PATH; repeatable."),
+        //: Keep N and the = sign; PATH is what follows it.
+        QCoreApplication::translate("modempad-demo", "N=PATH"));
     parser.addOptions({autopilot, paced, port});
     // The message and the line speed as modempad takes them; the port box keeps the simulated
     // modem's number.
@@ -95,7 +111,6 @@ int main(int argc, char *argv[]) {
     // Help and version need no window system, whose start on Linux asks for the session's
     // runtime folder and warns where there is none (no login session, as under su -).
     if (parsed && (parser.isSet(help) || parser.isSet(version))) {
-        const QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(MODEMPAD_VERSION));
         if (parser.isSet(version))
             parser.showVersion();
@@ -106,7 +121,9 @@ int main(int argc, char *argv[]) {
     if (autopilotOn)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    reading.reset();
     QApplication app(argc, argv);
+    Translations::install();
     QCoreApplication::setApplicationVersion(QStringLiteral(MODEMPAD_VERSION));
     if (!parser.parse(QApplication::arguments()))
         usageError(parser.errorText(), parser);
@@ -120,13 +137,14 @@ int main(int argc, char *argv[]) {
     if (parser.isSet(QStringLiteral("help-all")))
         parser.process(app);
     if (!parser.positionalArguments().isEmpty())
-        usageError(QStringLiteral("unexpected argument \"%1\"")
+        usageError(QCoreApplication::translate("modempad-demo", "unexpected argument \"%1\"")
                        .arg(parser.positionalArguments().constFirst()),
                    parser);
     const QMap<qint16, QString> mappings = portMappings(parser.values(port), parser);
     if (parser.isSet(autopilot) && mappings.contains(SimulatedPort))
-        usageError(QStringLiteral("--autopilot checks the message on the simulated modem behind "
-                                  "port %1; --port %1=... would take it away")
+        usageError(QCoreApplication::translate(
+                       "modempad-demo", "--autopilot checks the message on the simulated modem "
+                                        "behind port %1; --port %1=... would take it away")
                        .arg(SimulatedPort),
                    parser);
     if (const QString fault = startOptions.commandLineFault(); !fault.isEmpty())
@@ -147,20 +165,26 @@ int main(int argc, char *argv[]) {
     ModemLine line(&modem);
     line.setPaced(parser.isSet(paced));
     if (!line.openPseudoTerminal()) {
-        qCritical("modempad-demo: no pseudo-terminal for the simulated modem: %s",
-                  qPrintable(line.errorString()));
+        qCritical("%s",
+                  qPrintable(QCoreApplication::translate(
+                                 "modempad-demo",
+                                 "modempad-demo: no pseudo-terminal for the simulated modem: %1")
+                                 .arg(line.errorString())));
         return 1;
     }
-    log.writeLine(QStringLiteral("simulated modem on port %1 = %2")
+    log.writeLine(QCoreApplication::translate("modempad-demo", "simulated modem on port %1 = %2")
                       .arg(SimulatedPort)
                       .arg(line.devicePath()));
-    log.writeLine(QStringLiteral("the second and third buttons send the message %1: %2")
+    //: %1 says where the message goes and how; %2 is its text.
+    log.writeLine(QCoreApplication::translate(
+                      "modempad-demo", "the second and third buttons send the message %1: %2")
                       .arg(ModemCommands::describeMessage(settings.to, settings.text),
                            ModemLog::printable(settings.text)));
     ModemConsole console(&modem);
     if (!console.start())
-        log.writeLine(QStringLiteral("-- messages cannot arrive from standard input: ") +
-                      console.errorString());
+        log.writeLine(QCoreApplication::translate(
+                          "modempad-demo", "-- messages cannot arrive from standard input: %1")
+                          .arg(console.errorString()));
 
     Form1 form(settings);
     auto *comm = form.findChild<CommControl *>(QStringLiteral("Comm1"));
@@ -173,7 +197,8 @@ int main(int argc, char *argv[]) {
     pilot.setMessage(settings.to, settings.text);
     if (autopilotOn) {
         if (!parser.isSet(autopilot))
-            log.writeLine(QStringLiteral("no display: the autopilot runs the window offscreen"));
+            log.writeLine(QCoreApplication::translate(
+                "modempad-demo", "no display: the autopilot runs the window offscreen"));
         pilot.start();
     }
     return app.exec();

@@ -410,4 +410,66 @@ Jede Einstellung kommt aus ihrer Option, sonst aus der Einstellungsdatei %1, son
         <translation>unerwartetes Argument „%1“: modempad nimmt nur Optionen an</translation>
     </message>
 </context>
+<context>
+    <name>modempad-demo</name>
+    <message>
+        <source>--port takes N=PATH with N from 1 to 32767, as in --port 7=/dev/pts/4; got &quot;%1&quot;</source>
+        <translation>--port erwartet N=PFAD mit N von 1 bis 32767, wie in --port 7=/dev/pts/4; erhalten: „%1“</translation>
+    </message>
+    <message>
+        <source>--port %1: there is no %2; start what makes it first, such as socat, or give a device that is there</source>
+        <translation>--port %1: %2 gibt es nicht; starten Sie zuerst, was es anlegt, etwa socat, oder geben Sie ein vorhandenes Gerät an</translation>
+    </message>
+    <message>
+        <source>ModemPad with a simulated GSM modem behind port 5. Prints the modem&apos;s side of the dialogue. With no display it runs the autopilot. Reads lines such as &quot;sms +447700900456 Hello there&quot; from standard input: a message from that number arrives.</source>
+        <translation>ModemPad mit einem simulierten GSM-Modem hinter Port 5. Gibt die Seite des Modems im Dialog aus. Ohne Bildschirm läuft der Autopilot. Liest Zeilen wie „sms +447700900456 Hello there“ von der Standardeingabe: Dann kommt eine Nachricht von dieser Nummer an.</translation>
+    </message>
+    <message>
+        <source>Run offscreen, press Connect, Command1, Command2 and Command3, and exit 0 only if the modem accepted the message intact.</source>
+        <extracomment>The button captions stay in English.</extracomment>
+        <translation>Ohne Bildschirm laufen, Connect, Command1, Command2 und Command3 drücken und nur mit 0 enden, wenn das Modem die Nachricht unversehrt angenommen hat.</translation>
+    </message>
+    <message>
+        <source>The modem answers at 2400 baud.</source>
+        <translation>Das Modem antwortet mit 2400 Baud.</translation>
+    </message>
+    <message>
+        <source>Map port number N to the device PATH; repeatable.</source>
+        <translation>Portnummer N dem Gerät PFAD zuordnen; wiederholbar.</translation>
+    </message>
+    <message>
+        <source>N=PATH</source>
+        <extracomment>Keep N and the = sign; PATH is what follows it.</extracomment>
+        <translation>N=PFAD</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>--autopilot checks the message on the simulated modem behind port %1; --port %1=... would take it away</source>
+        <translation>--autopilot prüft die Nachricht am simulierten Modem hinter Port %1; --port %1=... würde es ersetzen</translation>
+    </message>
+    <message>
+        <source>modempad-demo: no pseudo-terminal for the simulated modem: %1</source>
+        <translation>modempad-demo: kein Pseudo-Terminal für das simulierte Modem: %1</translation>
+    </message>
+    <message>
+        <source>simulated modem on port %1 = %2</source>
+        <translation>simuliertes Modem an Port %1 = %2</translation>
+    </message>
+    <message>
+        <source>the second and third buttons send the message %1: %2</source>
+        <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
+        <translation>der zweite und dritte Knopf senden die Nachricht %1: %2</translation>
+    </message>
+    <message>
+        <source>-- messages cannot arrive from standard input: %1</source>
+        <translation>-- von der Standardeingabe können keine Nachrichten ankommen: %1</translation>
+    </message>
+    <message>
+        <source>no display: the autopilot runs the window offscreen</source>
+        <translation>kein Bildschirm: Der Autopilot lässt das Fenster unsichtbar laufen</translation>
+    </message>
+</context>
 </TS>

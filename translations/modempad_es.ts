@@ -410,4 +410,66 @@ Cada ajuste viene de su opción, si no del archivo de configuración %1, si no d
         <translation>argumento inesperado &quot;%1&quot;: modempad solo admite opciones</translation>
     </message>
 </context>
+<context>
+    <name>modempad-demo</name>
+    <message>
+        <source>--port takes N=PATH with N from 1 to 32767, as in --port 7=/dev/pts/4; got &quot;%1&quot;</source>
+        <translation>--port espera N=RUTA con N de 1 a 32767, como en --port 7=/dev/pts/4; se recibió &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--port %1: there is no %2; start what makes it first, such as socat, or give a device that is there</source>
+        <translation>--port %1: no existe %2; inicie primero lo que lo crea, como socat, o indique un dispositivo que exista</translation>
+    </message>
+    <message>
+        <source>ModemPad with a simulated GSM modem behind port 5. Prints the modem&apos;s side of the dialogue. With no display it runs the autopilot. Reads lines such as &quot;sms +447700900456 Hello there&quot; from standard input: a message from that number arrives.</source>
+        <translation>ModemPad con un módem GSM simulado tras el puerto 5. Muestra la parte del diálogo que corresponde al módem. Sin pantalla, ejecuta el piloto automático. Lee de la entrada estándar líneas como &quot;sms +447700900456 Hello there&quot;: llega un mensaje de ese número.</translation>
+    </message>
+    <message>
+        <source>Run offscreen, press Connect, Command1, Command2 and Command3, and exit 0 only if the modem accepted the message intact.</source>
+        <extracomment>The button captions stay in English.</extracomment>
+        <translation>Ejecutar sin pantalla, pulsar Connect, Command1, Command2 y Command3, y salir con 0 solo si el módem aceptó el mensaje intacto.</translation>
+    </message>
+    <message>
+        <source>The modem answers at 2400 baud.</source>
+        <translation>El módem responde a 2400 baudios.</translation>
+    </message>
+    <message>
+        <source>Map port number N to the device PATH; repeatable.</source>
+        <translation>Asigna el número de puerto N al dispositivo RUTA; se puede repetir.</translation>
+    </message>
+    <message>
+        <source>N=PATH</source>
+        <extracomment>Keep N and the = sign; PATH is what follows it.</extracomment>
+        <translation>N=RUTA</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argumento inesperado &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--autopilot checks the message on the simulated modem behind port %1; --port %1=... would take it away</source>
+        <translation>--autopilot comprueba el mensaje en el módem simulado tras el puerto %1; --port %1=... lo quitaría</translation>
+    </message>
+    <message>
+        <source>modempad-demo: no pseudo-terminal for the simulated modem: %1</source>
+        <translation>modempad-demo: no hay pseudoterminal para el módem simulado: %1</translation>
+    </message>
+    <message>
+        <source>simulated modem on port %1 = %2</source>
+        <translation>módem simulado en el puerto %1 = %2</translation>
+    </message>
+    <message>
+        <source>the second and third buttons send the message %1: %2</source>
+        <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
+        <translation>el segundo y el tercer botón envían el mensaje %1: %2</translation>
+    </message>
+    <message>
+        <source>-- messages cannot arrive from standard input: %1</source>
+        <translation>-- no pueden llegar mensajes desde la entrada estándar: %1</translation>
+    </message>
+    <message>
+        <source>no display: the autopilot runs the window offscreen</source>
+        <translation>sin pantalla: el piloto automático ejecuta la ventana fuera de la pantalla</translation>
+    </message>
+</context>
 </TS>

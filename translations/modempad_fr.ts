@@ -410,4 +410,66 @@ Chaque réglage vient de son option, sinon du fichier de configuration %1, sinon
         <translation>argument inattendu « %1 » : modempad n&apos;accepte que des options</translation>
     </message>
 </context>
+<context>
+    <name>modempad-demo</name>
+    <message>
+        <source>--port takes N=PATH with N from 1 to 32767, as in --port 7=/dev/pts/4; got &quot;%1&quot;</source>
+        <translation>--port attend N=CHEMIN avec N de 1 à 32767, comme dans --port 7=/dev/pts/4 ; reçu « %1 »</translation>
+    </message>
+    <message>
+        <source>--port %1: there is no %2; start what makes it first, such as socat, or give a device that is there</source>
+        <translation>--port %1 : %2 n&apos;existe pas ; lancez d&apos;abord ce qui le crée, comme socat, ou indiquez un périphérique qui existe</translation>
+    </message>
+    <message>
+        <source>ModemPad with a simulated GSM modem behind port 5. Prints the modem&apos;s side of the dialogue. With no display it runs the autopilot. Reads lines such as &quot;sms +447700900456 Hello there&quot; from standard input: a message from that number arrives.</source>
+        <translation>ModemPad avec un modem GSM simulé derrière le port 5. Affiche la partie du dialogue côté modem. Sans affichage, il lance le pilote automatique. Lit sur l&apos;entrée standard des lignes comme « sms +447700900456 Hello there » : un message de ce numéro arrive.</translation>
+    </message>
+    <message>
+        <source>Run offscreen, press Connect, Command1, Command2 and Command3, and exit 0 only if the modem accepted the message intact.</source>
+        <extracomment>The button captions stay in English.</extracomment>
+        <translation>Fonctionner hors écran, appuyer sur Connect, Command1, Command2 et Command3, et ne sortir avec 0 que si le modem a accepté le message intact.</translation>
+    </message>
+    <message>
+        <source>The modem answers at 2400 baud.</source>
+        <translation>Le modem répond à 2400 bauds.</translation>
+    </message>
+    <message>
+        <source>Map port number N to the device PATH; repeatable.</source>
+        <translation>Associe le numéro de port N au périphérique CHEMIN ; peut être répété.</translation>
+    </message>
+    <message>
+        <source>N=PATH</source>
+        <extracomment>Keep N and the = sign; PATH is what follows it.</extracomment>
+        <translation>N=CHEMIN</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>--autopilot checks the message on the simulated modem behind port %1; --port %1=... would take it away</source>
+        <translation>--autopilot vérifie le message sur le modem simulé derrière le port %1 ; --port %1=... le retirerait</translation>
+    </message>
+    <message>
+        <source>modempad-demo: no pseudo-terminal for the simulated modem: %1</source>
+        <translation>modempad-demo : pas de pseudo-terminal pour le modem simulé : %1</translation>
+    </message>
+    <message>
+        <source>simulated modem on port %1 = %2</source>
+        <translation>modem simulé sur le port %1 = %2</translation>
+    </message>
+    <message>
+        <source>the second and third buttons send the message %1: %2</source>
+        <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
+        <translation>les deuxième et troisième boutons envoient le message %1 : %2</translation>
+    </message>
+    <message>
+        <source>-- messages cannot arrive from standard input: %1</source>
+        <translation>-- aucun message ne peut arriver par l&apos;entrée standard : %1</translation>
+    </message>
+    <message>
+        <source>no display: the autopilot runs the window offscreen</source>
+        <translation>pas d&apos;affichage : le pilote automatique fait fonctionner la fenêtre hors écran</translation>
+    </message>
+</context>
 </TS>

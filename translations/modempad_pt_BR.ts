@@ -410,4 +410,66 @@ Cada configuração vem da sua opção, senão do arquivo de configurações %1,
         <translation>argumento inesperado &quot;%1&quot;: o modempad aceita apenas opções</translation>
     </message>
 </context>
+<context>
+    <name>modempad-demo</name>
+    <message>
+        <source>--port takes N=PATH with N from 1 to 32767, as in --port 7=/dev/pts/4; got &quot;%1&quot;</source>
+        <translation>--port espera N=CAMINHO com N de 1 a 32767, como em --port 7=/dev/pts/4; recebido &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--port %1: there is no %2; start what makes it first, such as socat, or give a device that is there</source>
+        <translation>--port %1: %2 não existe; inicie primeiro o que o cria, como o socat, ou indique um dispositivo que exista</translation>
+    </message>
+    <message>
+        <source>ModemPad with a simulated GSM modem behind port 5. Prints the modem&apos;s side of the dialogue. With no display it runs the autopilot. Reads lines such as &quot;sms +447700900456 Hello there&quot; from standard input: a message from that number arrives.</source>
+        <translation>ModemPad com um modem GSM simulado na porta 5. Mostra o lado do modem no diálogo. Sem tela, executa o piloto automático. Lê da entrada padrão linhas como &quot;sms +447700900456 Hello there&quot;: chega uma mensagem desse número.</translation>
+    </message>
+    <message>
+        <source>Run offscreen, press Connect, Command1, Command2 and Command3, and exit 0 only if the modem accepted the message intact.</source>
+        <extracomment>The button captions stay in English.</extracomment>
+        <translation>Executar fora da tela, pressionar Connect, Command1, Command2 e Command3 e sair com 0 somente se o modem aceitou a mensagem intacta.</translation>
+    </message>
+    <message>
+        <source>The modem answers at 2400 baud.</source>
+        <translation>O modem responde a 2400 baud.</translation>
+    </message>
+    <message>
+        <source>Map port number N to the device PATH; repeatable.</source>
+        <translation>Associa o número de porta N ao dispositivo CAMINHO; pode ser repetido.</translation>
+    </message>
+    <message>
+        <source>N=PATH</source>
+        <extracomment>Keep N and the = sign; PATH is what follows it.</extracomment>
+        <translation>N=CAMINHO</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argumento inesperado &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--autopilot checks the message on the simulated modem behind port %1; --port %1=... would take it away</source>
+        <translation>--autopilot confere a mensagem no modem simulado na porta %1; --port %1=... o tiraria dali</translation>
+    </message>
+    <message>
+        <source>modempad-demo: no pseudo-terminal for the simulated modem: %1</source>
+        <translation>modempad-demo: não há pseudoterminal para o modem simulado: %1</translation>
+    </message>
+    <message>
+        <source>simulated modem on port %1 = %2</source>
+        <translation>modem simulado na porta %1 = %2</translation>
+    </message>
+    <message>
+        <source>the second and third buttons send the message %1: %2</source>
+        <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
+        <translation>o segundo e o terceiro botões enviam a mensagem %1: %2</translation>
+    </message>
+    <message>
+        <source>-- messages cannot arrive from standard input: %1</source>
+        <translation>-- não podem chegar mensagens pela entrada padrão: %1</translation>
+    </message>
+    <message>
+        <source>no display: the autopilot runs the window offscreen</source>
+        <translation>sem tela: o piloto automático executa a janela fora da tela</translation>
+    </message>
+</context>
 </TS>

@@ -416,4 +416,66 @@ Each setting comes from its option, else from the settings file %1, else from th
         <translation>неожиданный аргумент «%1»: modempad принимает только параметры</translation>
     </message>
 </context>
+<context>
+    <name>modempad-demo</name>
+    <message>
+        <source>--port takes N=PATH with N from 1 to 32767, as in --port 7=/dev/pts/4; got &quot;%1&quot;</source>
+        <translation>--port ожидает N=ПУТЬ, где N от 1 до 32767, например --port 7=/dev/pts/4; получено «%1»</translation>
+    </message>
+    <message>
+        <source>--port %1: there is no %2; start what makes it first, such as socat, or give a device that is there</source>
+        <translation>--port %1: %2 не существует; сначала запустите то, что его создаёт, например socat, или укажите существующее устройство</translation>
+    </message>
+    <message>
+        <source>ModemPad with a simulated GSM modem behind port 5. Prints the modem&apos;s side of the dialogue. With no display it runs the autopilot. Reads lines such as &quot;sms +447700900456 Hello there&quot; from standard input: a message from that number arrives.</source>
+        <translation>ModemPad с имитатором GSM-модема на порту 5. Выводит сторону модема в диалоге. Без дисплея запускает автопилот. Читает со стандартного ввода строки вида «sms +447700900456 Hello there»: приходит сообщение с этого номера.</translation>
+    </message>
+    <message>
+        <source>Run offscreen, press Connect, Command1, Command2 and Command3, and exit 0 only if the modem accepted the message intact.</source>
+        <extracomment>The button captions stay in English.</extracomment>
+        <translation>Работать без экрана, нажать Connect, Command1, Command2 и Command3 и завершиться с кодом 0, только если модем принял сообщение без искажений.</translation>
+    </message>
+    <message>
+        <source>The modem answers at 2400 baud.</source>
+        <translation>Модем отвечает на скорости 2400 бод.</translation>
+    </message>
+    <message>
+        <source>Map port number N to the device PATH; repeatable.</source>
+        <translation>Сопоставить номер порта N устройству ПУТЬ; можно повторять.</translation>
+    </message>
+    <message>
+        <source>N=PATH</source>
+        <extracomment>Keep N and the = sign; PATH is what follows it.</extracomment>
+        <translation>N=ПУТЬ</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>неожиданный аргумент «%1»</translation>
+    </message>
+    <message>
+        <source>--autopilot checks the message on the simulated modem behind port %1; --port %1=... would take it away</source>
+        <translation>--autopilot проверяет сообщение на имитаторе модема на порту %1; --port %1=... отнял бы этот порт</translation>
+    </message>
+    <message>
+        <source>modempad-demo: no pseudo-terminal for the simulated modem: %1</source>
+        <translation>modempad-demo: нет псевдотерминала для имитатора модема: %1</translation>
+    </message>
+    <message>
+        <source>simulated modem on port %1 = %2</source>
+        <translation>имитатор модема на порту %1 = %2</translation>
+    </message>
+    <message>
+        <source>the second and third buttons send the message %1: %2</source>
+        <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
+        <translation>вторая и третья кнопки отправляют сообщение %1: %2</translation>
+    </message>
+    <message>
+        <source>-- messages cannot arrive from standard input: %1</source>
+        <translation>-- сообщения не могут приходить со стандартного ввода: %1</translation>
+    </message>
+    <message>
+        <source>no display: the autopilot runs the window offscreen</source>
+        <translation>нет дисплея: автопилот запускает окно без экрана</translation>
+    </message>
+</context>
 </TS>

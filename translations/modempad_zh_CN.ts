@@ -404,4 +404,66 @@ Each setting comes from its option, else from the settings file %1, else from th
         <translation>意外的参数“%1”：modempad 只接受选项</translation>
     </message>
 </context>
+<context>
+    <name>modempad-demo</name>
+    <message>
+        <source>--port takes N=PATH with N from 1 to 32767, as in --port 7=/dev/pts/4; got &quot;%1&quot;</source>
+        <translation>--port 需要 N=路径，N 为 1 到 32767，例如 --port 7=/dev/pts/4；收到的是“%1”</translation>
+    </message>
+    <message>
+        <source>--port %1: there is no %2; start what makes it first, such as socat, or give a device that is there</source>
+        <translation>--port %1：%2 不存在；请先启动创建它的程序（例如 socat），或指定一个存在的设备</translation>
+    </message>
+    <message>
+        <source>ModemPad with a simulated GSM modem behind port 5. Prints the modem&apos;s side of the dialogue. With no display it runs the autopilot. Reads lines such as &quot;sms +447700900456 Hello there&quot; from standard input: a message from that number arrives.</source>
+        <translation>在端口 5 后接模拟 GSM 调制解调器的 ModemPad。输出对话中调制解调器一方的内容。没有显示器时运行自动运行模式。从标准输入读取诸如“sms +447700900456 Hello there”的行：即收到来自该号码的短信。</translation>
+    </message>
+    <message>
+        <source>Run offscreen, press Connect, Command1, Command2 and Command3, and exit 0 only if the modem accepted the message intact.</source>
+        <extracomment>The button captions stay in English.</extracomment>
+        <translation>在屏幕外运行，依次按下 Connect、Command1、Command2 和 Command3，仅当调制解调器完整接受短信时以 0 退出。</translation>
+    </message>
+    <message>
+        <source>The modem answers at 2400 baud.</source>
+        <translation>调制解调器以 2400 波特应答。</translation>
+    </message>
+    <message>
+        <source>Map port number N to the device PATH; repeatable.</source>
+        <translation>将端口号 N 映射到设备路径；可重复使用。</translation>
+    </message>
+    <message>
+        <source>N=PATH</source>
+        <extracomment>Keep N and the = sign; PATH is what follows it.</extracomment>
+        <translation>N=路径</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>意外的参数“%1”</translation>
+    </message>
+    <message>
+        <source>--autopilot checks the message on the simulated modem behind port %1; --port %1=... would take it away</source>
+        <translation>--autopilot 在端口 %1 后的模拟调制解调器上检查短信；--port %1=... 会占用该端口</translation>
+    </message>
+    <message>
+        <source>modempad-demo: no pseudo-terminal for the simulated modem: %1</source>
+        <translation>modempad-demo：没有可供模拟调制解调器使用的伪终端：%1</translation>
+    </message>
+    <message>
+        <source>simulated modem on port %1 = %2</source>
+        <translation>模拟调制解调器位于端口 %1 = %2</translation>
+    </message>
+    <message>
+        <source>the second and third buttons send the message %1: %2</source>
+        <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
+        <translation>第二和第三个按钮发送短信（%1）：%2</translation>
+    </message>
+    <message>
+        <source>-- messages cannot arrive from standard input: %1</source>
+        <translation>-- 无法从标准输入接收短信：%1</translation>
+    </message>
+    <message>
+        <source>no display: the autopilot runs the window offscreen</source>
+        <translation>没有显示器：自动运行模式在屏幕外运行窗口</translation>
+    </message>
+</context>
 </TS>
