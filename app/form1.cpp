@@ -16,15 +16,12 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <functional>
 #include <tuple>
 
-namespace {
-
-std::string_view view(const QByteArray &utf8) {
-    return {utf8.constData(), std::size_t(utf8.size())};
+template<void (Form1::*Handler)()> void Form1::dispatch() {
+    FailurePolicy::run(std::bind_front(Handler, this), this, Comm1);
 }
-
-} // namespace
 
 Form1::Form1(const Settings &settings, QWidget *parent)
     : QWidget(parent)
@@ -37,7 +34,8 @@ Form1::Form1(const Settings &settings, QWidget *parent)
     , Command3(new QPushButton(QStringLiteral("Command1"), this))
     , Command4(new QPushButton(QStringLiteral("Command1"), this))
     , Comm1(new CommControl(this))
-    , m_message(view(settings.to.toUtf8()), view(settings.text.toUtf8()))
+    , m_message(ModemCommands::view(settings.to.toUtf8()),
+                ModemCommands::view(settings.text.toUtf8()))
     , m_lineSettings(QStringLiteral("%1,n,8,1").arg(settings.baud)) {
     setWindowTitle(QStringLiteral("Form1"));
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -77,8 +75,9 @@ Form1::Form1(const Settings &settings, QWidget *parent)
     Text1->setAccessibleName(tr("Modem log"));
     Text1->setAccessibleDescription(
         tr("Everything the modem sends, each piece after one blank. Every byte is shown: line "
-           "breaks as new lines, other control characters as picture symbols, bytes from 0x80 "
-           "up as two hexadecimal digits in angle brackets."));
+           "breaks as new lines, other control characters as picture symbols where the font has "
+           "them, bytes from 0x80 up and the other control characters as two hexadecimal digits "
+           "in angle brackets."));
     // The log box catches up with what arrives once a frame, and keeps no undo history.
     LogLayout::of(*Text1);
     Text1->setTabChangesFocus(true);
@@ -94,22 +93,20 @@ Form1::Form1(const Settings &settings, QWidget *parent)
     setTabOrder(Connect, txtPort);
     Command1->setFocus();
 
-    connect(Connect, &QPushButton::clicked, this,
-            [this] { dispatch([this] { Connect_Click(); }); });
-    connect(Command1, &QPushButton::clicked, this,
-            [this] { dispatch([this] { Command1_Click(); }); });
-    connect(Command2, &QPushButton::clicked, this,
-            [this] { dispatch([this] { Command2_Click(); }); });
-    connect(Command3, &QPushButton::clicked, this,
-            [this] { dispatch([this] { Command3_Click(); }); });
-    connect(Command4, &QPushButton::clicked, this,
-            [this] { dispatch([this] { Command4_Click(); }); });
-    connect(Comm1, &CommControl::OnComm, this, [this] { dispatch([this] { Comm1_OnComm(); }); });
+    connect(Connect, &QPushButton::clicked, this, &Form1::dispatch<&Form1::Connect_Click>);
+    connect(Command1, &QPushButton::clicked, this, &Form1::dispatch<&Form1::Command1_Click>);
+    connect(Command2, &QPushButton::clicked, this, &Form1::dispatch<&Form1::Command2_Click>);
+    connect(Command3, &QPushButton::clicked, this, &Form1::dispatch<&Form1::Command3_Click>);
+    connect(Command4, &QPushButton::clicked, this, &Form1::dispatch<&Form1::Command4_Click>);
+    connect(Comm1, &CommControl::OnComm, this, &Form1::dispatch<&Form1::Comm1_OnComm>);
+    // Until Connect sets the port, the one the user means is the one the box names.
+    Comm1->setPortText(txtPort->text());
+    connect(txtPort, &QLineEdit::textChanged, Comm1, &CommControl::setPortText);
 }
 
 void Form1::closeEvent(QCloseEvent *event) {
     qint16 cancel = 0;
-    dispatch([&] { Form_Unload(cancel); });
+    FailurePolicy::run([&] { Form_Unload(cancel); }, this, Comm1);
     event->setAccepted(cancel == 0);
 }
 
@@ -158,10 +155,6 @@ void Form1::Form_Unload(qint16 &cancel) {
     Comm1->setPortOpen(false);
 }
 
-template<typename Handler> void Form1::dispatch(Handler handler) {
-    FailurePolicy::run(handler, this, Comm1);
-}
-
 void Form1::placeControls() {
     // Positions are in twips, 1440 to the inch, so the window keeps its physical size at any
     // screen resolution.
@@ -181,11 +174,10 @@ void Form1::placeControls() {
 }
 
 void Form1::describePorts() {
-    const QMap<qint16, QString> ports = Comm1->ports();
-    //: The tooltip of the box where the port is typed; the ports there are follow it, one a line.
+    const QStringList ports = Comm1->ports();
+    //: The tooltip of the box where the port is typed; the ports present follow it, one a line.
     QStringList lines{tr("The number of the serial port to open, or the path of its device.")};
-    for (auto it = ports.begin(); it != ports.end(); ++it)
-        lines << QStringLiteral("%1 = %2").arg(it.key()).arg(it.value());
+    lines += ports;
     if (ports.isEmpty())
         lines << tr("No serial ports are present now.");
     txtPort->setToolTip(lines.join(QLatin1Char('\n')));

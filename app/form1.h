@@ -23,10 +23,16 @@ public:
     // Without settings, the build's defaults.
     explicit Form1(const Settings &settings = Settings(), QWidget *parent = nullptr);
 
+    // The port the window owns: the hook by which the demo and the tests map port numbers to
+    // the devices they made.
+    CommControl &port() const { return *Comm1; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The controls and their handlers keep the names the window's design gives them, the names
+    // its users and its documentation know them by.
     void Connect_Click();
     void Command1_Click();
     void Command2_Click();
@@ -35,8 +41,8 @@ private:
     void Comm1_OnComm();
     void Form_Unload(qint16 &cancel);
 
-    // Runs a handler under the failure policy.
-    template<typename Handler> void dispatch(Handler handler);
+    // Runs a handler under the failure policy; each event of the window reaches its handler so.
+    template<void (Form1::*Handler)()> void dispatch();
 
     void placeControls();
     void describePorts();

@@ -3,7 +3,9 @@
 
 #include "failurepolicy.h"
 #include "form1.h"
+#include "qtoptions.h"
 #include "startoptions.h"
+#include "stopsignals.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -13,31 +15,6 @@
 #include <optional>
 
 namespace {
-
-// The options that QGuiApplication and QApplication take out of the arguments, as their
-// documentation lists them: taken here unseen, so that they are not reported as mistakes, and
-// left in place for Qt.
-struct QtOption {
-    const char *name;
-    const char *valueName;
-};
-constexpr QtOption QtOptions[] = {
-    {"platform", "NAME[:OPTIONS]"},
-    {"platformpluginpath", "PATH"},
-    {"platformtheme", "NAME"},
-    {"plugin", "PLUGIN"},
-    {"qmljsdebugger", "PORT"},
-    {"qwindowgeometry", "GEOMETRY"},
-    {"qwindowicon", "ICON"},
-    {"qwindowtitle", "TITLE"},
-    {"reverse", nullptr},
-    {"session", "SESSION"},
-    {"display", "DISPLAY"},
-    {"geometry", "GEOMETRY"},
-    {"style", "STYLE"},
-    {"stylesheet", "FILE"},
-    {"widgetcount", nullptr},
-};
 
 // The options and what --help says; --help-all shows Qt's as well.
 void describe(QCommandLineParser &parser, bool qtOptionsShown) {
@@ -50,19 +27,9 @@ void describe(QCommandLineParser &parser, bool qtOptionsShown) {
             "Each setting comes from its option, else from the settings file %1, else from the "
             "build. Qt's own options, such as -platform NAME, are taken as well.")
             .arg(StartOptions::filePath()));
-    // Qt's options are written with one dash.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const QtOption &qt : QtOptions) {
-        QCommandLineOption option(
-            QString::fromLatin1(qt.name),
-            QCoreApplication::translate("modempad", "Taken by Qt (see QGuiApplication)."),
-            QString::fromLatin1(qt.valueName));
-        if (!qtOptionsShown)
-            option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    QtOptions::addTo(parser, qtOptionsShown);
 }
 
 int print(std::FILE *stream, const QString &text, int status) {
@@ -85,7 +52,31 @@ int main(int argc, char *argv[]) {
     // takes an application to install the translators on.
     std::optional<QCoreApplication> reading(std::in_place, argc, argv);
     Translations::install();
-    const QStringList arguments = QCoreApplication::arguments();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        // Taken as it is, a byte that is not UTF-8 would become U+FFFD and change the message
+        // unseen.
+        if (const qsizetype bad = StartOptions::firstNonUtf8(argv[i]); bad >= 0) {
+            const QString hex = QString::fromLatin1(QByteArray(1, argv[i][bad]).toHex().toUpper());
+            if (i > 1 && argv[i - 1][0] == '-' && argv[i][0] != '-') {
+                //: %1 is the option, such as --text; %2 counts bytes from 1; %3 is the byte in
+                //: hexadecimal.
+                return usageError(
+                    QCoreApplication::translate("modempad",
+                                                "the value of %1 is not in UTF-8: its byte %2 "
+                                                "is 0x%3; give it in UTF-8")
+                        .arg(QString::fromLocal8Bit(argv[i - 1]), QString::number(bad + 1), hex));
+            }
+            //: %1 counts the arguments from 1; %2 counts bytes from 1; %3 is the byte in
+            //: hexadecimal.
+            return usageError(
+                QCoreApplication::translate(
+                    "modempad",
+                    "argument %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8")
+                    .arg(QString::number(i), QString::number(bad + 1), hex));
+        }
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
     QCommandLineParser parser;
     describe(parser, false);
     const StartOptions options(parser, Setting::names());
@@ -127,6 +118,7 @@ int main(int argc, char *argv[]) {
     if (!FailurePolicy::run([&] { settings = options.settings(); }))
         return 1;
     Form1 form(settings);
+    const StopSignals stop(&form);
     form.show();
     return app.exec();
 }

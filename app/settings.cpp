@@ -3,23 +3,26 @@
 
 #include "settings.h"
 
+#include "modemcommands.h"
 #include "smspdu.h"
-#include "testmessage.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
+#include <climits>
 
 namespace {
 
-std::string_view view(const QByteArray &bytes) {
-    return {bytes.constData(), std::size_t(bytes.size())};
-}
+#ifdef PATH_MAX
+constexpr qsizetype LongestPath = PATH_MAX;
+#else
+constexpr qsizetype LongestPath = 32767;
+#endif
 
 QString setTo(Settings &settings, const QString &value) {
     const QByteArray number = value.toUtf8();
-    switch (SmsPdu::numberFault(view(number))) {
+    switch (SmsPdu::numberFault(ModemCommands::view(number))) {
     case SmsPdu::NumberFault::NotDialString:
         //: A rule broken, put after the option or the line of the settings file.
         return QCoreApplication::translate("Setting",
@@ -44,7 +47,15 @@ QString setTo(Settings &settings, const QString &value) {
 }
 
 QString setText(Settings &settings, const QString &value) {
-    const SmsPdu::TextSize size = SmsPdu::measure(view(value.toUtf8()));
+    // Every character takes a septet at least, and no message holds more than 160 of them: a
+    // text far longer is not measured, whatever its size.
+    constexpr qsizetype Hopeless = 4 * 160;
+    if (value.size() > Hopeless) {
+        return QStringLiteral("the text has %1 characters, far more than the 160 one message "
+                              "holds")
+            .arg(value.size());
+    }
+    const SmsPdu::TextSize size = SmsPdu::measure(ModemCommands::view(value.toUtf8()));
     if (!size.fits()) {
         const int length = int(size.length);
         //: A rule broken, put after the option or the line of the settings file.
@@ -85,8 +96,15 @@ QString setBaud(Settings &settings, const QString &value) {
     return {};
 }
 
-// The box takes any text, as the user may type any; Connect checks it.
+// The box takes any text, as the user may type any; Connect checks it. A text longer than any
+// path can be is neither a number nor a device, and is refused before the window holds it.
 QString setPort(Settings &settings, const QString &value) {
+    const qsizetype bytes = value.toUtf8().size();
+    if (bytes >= LongestPath) {
+        return QStringLiteral("the port has %1 bytes, more than the %2 a device's path may have")
+            .arg(bytes)
+            .arg(LongestPath - 1);
+    }
     settings.port = value;
     return {};
 }
@@ -122,8 +140,8 @@ const std::array<Setting, 4> Table = {{
 } // namespace
 
 Settings::Settings()
-    : to(QString::fromUtf8(TestMessage::number.data(), qsizetype(TestMessage::number.size())))
-    , text(QString::fromUtf8(TestMessage::text.data(), qsizetype(TestMessage::text.size()))) {}
+    : to(ModemCommands::testNumber())
+    , text(ModemCommands::testText()) {}
 
 const Setting *Setting::named(QStringView name) {
     const auto found = std::find_if(Table.begin(), Table.end(),

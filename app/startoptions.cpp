@@ -7,19 +7,30 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 #include <algorithm>
+#include <limits>
 
 StartOptions::StartOptions(QCommandLineParser &parser, const QStringList &names)
     : m_parser(parser)
     , m_names(names) {
-    const QSettings file(filePath(), QSettings::IniFormat);
-    m_filePath = file.fileName();
-    m_fileReadable = file.status() == QSettings::NoError;
-    for (const QString &key : file.allKeys())
-        m_fileValues.append({key, file.value(key)});
+    m_filePath = filePath();
+    m_fileFault = checkFile(m_filePath);
+    if (m_fileFault.isEmpty()) {
+        const QSettings file(m_filePath, QSettings::IniFormat);
+        if (file.status() != QSettings::NoError) {
+            m_fileFault = tr("The settings file %1 cannot be read: check that its lines are of "
+                             "the form key=value.")
+                              .arg(m_filePath);
+        }
+        for (const QString &key : file.allKeys())
+            m_fileValues.append({key, file.value(key)});
+    }
 
     const Settings built;
     for (const QString &name : names) {
@@ -45,6 +56,60 @@ StartOptions::StartOptions(QCommandLineParser &parser, const QStringList &names)
 QString StartOptions::filePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/ModemPad/modempad.conf");
+}
+
+qsizetype StartOptions::firstNonUtf8(QByteArrayView bytes) {
+    // Fed a byte at a time, the decoder gives a character once its last byte is in, and flags an
+    // error once a byte cannot continue what came before: the fault starts where the last
+    // character ended.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    qsizetype characterStart = 0;
+    for (qsizetype at = 0; at < bytes.size(); ++at) {
+        const QString decoded = decoder(bytes.sliced(at, 1));
+        if (decoder.hasError())
+            return characterStart;
+        if (!decoded.isEmpty())
+            characterStart = at + 1;
+    }
+    // A character cut off by the end.
+    return characterStart < bytes.size() ? characterStart : -1;
+}
+
+QString StartOptions::checkFile(const QString &path) {
+    // Asked of the name, not the file: opening a FIFO for reading waits for a writer, for ever.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    if (!info.isFile()) {
+        return tr("The settings file %1 is not a regular file (a FIFO or a device, say), so it is "
+                  "not read: put a file in its place, or remove it.")
+            .arg(path);
+    }
+    if (info.size() > MaxFileBytes) {
+        // A file beyond 2 GiB is said to have 2 GiB: still far more than any settings take.
+        const int size = int(std::min<qint64>(info.size(), std::numeric_limits<int>::max()));
+        return tr("The settings file %1 has %n byte(s), more than the %2 any settings take, so "
+                  "it is not read: remove what is not settings.",
+                  nullptr, size)
+            .arg(path, QString::number(MaxFileBytes));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        //: %2 is the system's reason, such as "Permission denied".
+        return tr("The settings file %1 cannot be read: %2. Check that you may read it.")
+            .arg(path, file.errorString());
+    }
+    // QSettings would put U+FFFD in place of what is not UTF-8, changing the text unseen.
+    const QByteArray bytes = file.read(MaxFileBytes + 1);
+    const qsizetype bad = firstNonUtf8(bytes);
+    if (bad < 0)
+        return {};
+    const qsizetype line = bytes.left(bad).count('\n') + 1;
+    //: %2 counts bytes from 1, %3 is the line the byte is on, %4 the byte in hexadecimal.
+    return tr("The settings file %1 is not in UTF-8: its byte %2, on line %3, is 0x%4. Save it "
+              "in UTF-8.")
+        .arg(path, QString::number(bad + 1), QString::number(line),
+             QString::fromLatin1(QByteArray(1, bytes.at(bad)).toHex().toUpper()));
 }
 
 QString StartOptions::commandLineFault() const {
@@ -77,11 +142,8 @@ Settings StartOptions::settings() const {
 }
 
 QString StartOptions::readFile(Settings &settings) const {
-    if (!m_fileReadable) {
-        return tr("The settings file %1 cannot be read: check that you may read it and that its "
-                  "lines are of the form key=value.")
-            .arg(m_filePath);
-    }
+    if (!m_fileFault.isEmpty())
+        return m_fileFault;
     for (const auto &value : m_fileValues) {
         // The command line wins, even over a value that would be refused.
         if (m_names.contains(value.first) && m_parser.isSet(value.first))

@@ -5,6 +5,7 @@
 
 #include "settings.h"
 
+#include <QByteArrayView>
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
@@ -28,6 +29,11 @@ public:
 
     // ~/.config/ModemPad/modempad.conf on Linux: INI, the settings as keys outside any group.
     static QString filePath();
+    // Far more than the four settings need: a bigger file is no settings file.
+    static constexpr qint64 MaxFileBytes = 64 * 1024;
+
+    // Where the first byte is that does not belong to UTF-8, counted from 0; -1 when all do.
+    static qsizetype firstNonUtf8(QByteArrayView bytes);
 
     // Once the parser has parsed: the first option whose value breaks its rule, named with the
     // rule; empty when there is none.
@@ -43,12 +49,15 @@ private:
     // Takes the file's values into `settings`, as far as the first fault, which it returns.
     QString readFile(Settings &settings) const;
     QString readValue(const std::pair<QString, QVariant> &entry, Settings &settings) const;
+    // Why the file cannot be read faithfully, if so, found before QSettings reads it.
+    static QString checkFile(const QString &path);
 
     const QCommandLineParser &m_parser;
     QStringList m_names;
     // The file as it was when the program started: read once, so that what --help shows, what
     // is checked and what is used are the same.
     QString m_filePath;
-    bool m_fileReadable = true;
+    // Why the file as a whole cannot be taken; empty when it can, or when there is none.
+    QString m_fileFault;
     QList<std::pair<QString, QVariant>> m_fileValues;
 };

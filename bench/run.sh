@@ -13,7 +13,7 @@ source bench/common.sh
 build=${1:-build-bench}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target modempad bench_logappend bench_ingest bench_pollfloor \
-    bench_startup bench_load modemsim >/dev/null
+    bench_startup bench_load bench_reopen modemsim >/dev/null
 runs=5
 
 # The median of the numbers on standard input, with min and max.
@@ -73,3 +73,8 @@ done
 for when in start middle end; do
     echo "resident memory at the $when: $(grep -oP "$when \K[0-9.]+(?= MiB)" <<<"$out" | summary) MiB"
 done
+echo "== a client that closes and opens the device again at once"
+out=$(for _ in $(seq "$runs"); do "$build/bench/bench_reopen" "$build/sim/modemsim/modemsim" || true; done)
+echo "lost of 10,000: $(grep -oP '[0-9]+(?= lost)' <<<"$out" | summary)," \
+    "$(grep -oP '[0-9]+(?= reopens a second)' <<<"$out" | summary) reopens a second," \
+    "$(grep -oP '[0-9]+(?= µs)' <<<"$out" | summary) µs of modemsim's user time a reopen"

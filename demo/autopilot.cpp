@@ -3,10 +3,10 @@
 
 #include "autopilot.h"
 
+#include "modemcommands.h"
 #include "modemidentity.h"
 #include "modemlog.h"
 #include "simulatedmodem.h"
-#include "testmessage.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -36,8 +36,7 @@ Autopilot::Autopilot(QWidget *window, SimulatedModem *modem, ModemLog *log, QObj
         {button("Command2"), {QStringLiteral(">"), QStringLiteral("ERROR")}},
         {button("Command3"), {QStringLiteral("OK"), QStringLiteral("ERROR")}},
     };
-    setMessage(QString::fromUtf8(TestMessage::number.data(), qsizetype(TestMessage::number.size())),
-               QString::fromUtf8(TestMessage::text.data(), qsizetype(TestMessage::text.size())));
+    setMessage(ModemCommands::testNumber(), ModemCommands::testText());
 
     m_timeout.setSingleShot(true);
     m_timeout.setInterval(std::chrono::seconds(30));

@@ -5,9 +5,12 @@
 // AT+CMGS, with the length it would announce. The decoder either refuses them with one of the
 // causes a modem gives for a bad PDU, or gives a message within the limits of one: a destination
 // of at most 20 digits, 160 characters of the GSM alphabet, 140 octets or 70 UCS2 characters, a
-// header whose elements fill it exactly. It reads hex in either case alike. A message to the
-// modem's own number comes back to it as an SMS-DELIVER, which must then be one too.
+// header taken from where TS 23.040 puts it, whose elements fill it exactly, and 8-bit data or
+// UCS2 text that the encoder turns back into the octets it came from. It reads hex in either
+// case alike. A message to the modem's own number comes back to it as an SMS-DELIVER, which
+// must then be one too.
 
+#include "pduencoding.h"
 #include "smsdeliver.h"
 #include "smssubmit.h"
 
@@ -21,11 +24,29 @@ void check(bool condition) {
         std::abort();
 }
 
-bool headerIsWellFormed(const QByteArray &header) {
-    qsizetype at = 0;
-    while (at + 2 <= header.size())
-        at += 2 + quint8(header.at(at + 1));
-    return at == header.size();
+quint8 octetAt(QByteArrayView octets, qsizetype index) {
+    check(index >= 0 && index < octets.size());
+    return quint8(octets.at(index));
+}
+
+// Where TP-User-Data-Length is in an SMS-SUBMIT, counted from its octets as TS 23.040 9.2.2.2
+// lays them out: service centre, first octet, reference, destination, PID, DCS, validity period.
+qsizetype userDataAt(QByteArrayView octets) {
+    static const int ValidityOctets[] = {0, 7, 1, 7};
+    const qsizetype first = 1 + octetAt(octets, 0);
+    const qsizetype destination = first + 2;
+    const qsizetype protocol = destination + 2 + (octetAt(octets, destination) + 1) / 2;
+    return protocol + 2 + ValidityOctets[(octetAt(octets, first) >> 3) & 0x03];
+}
+
+// Information elements, each an identifier, a length and that many octets, one after another.
+bool splitsIntoElements(QByteArrayView header) {
+    while (!header.isEmpty()) {
+        if (header.size() < 2 || header.size() < 2 + octetAt(header, 1))
+            return false;
+        header = header.sliced(2 + octetAt(header, 1));
+    }
+    return true;
 }
 
 // The user data length an SMS-DELIVER's hex gives, and the octets after it.
@@ -59,7 +80,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const SmsSubmit &message = decoding.message;
     check(message.destination.size() <= 21 && message.serviceCentre.size() <= 21);
-    check(headerIsWellFormed(message.userDataHeader));
+    const QByteArray userDataField = octets.mid(userDataAt(octets));
+    const bool hasHeader = octetAt(octets, 1 + octetAt(octets, 0)) & 0x40;
+    check(message.userDataHeader ==
+          (hasHeader ? userDataField.mid(2, octetAt(userDataField, 1)) : QByteArray()));
+    check(splitsIntoElements(message.userDataHeader));
+    // An empty header the encoder leaves out, with its indicator.
+    if (message.coding != SmsCoding::Gsm7Bit && hasHeader == !message.userDataHeader.isEmpty()) {
+        check(PduEncoding::userData(message.coding, message.userDataHeader, message.text,
+                                    message.data) == userDataField);
+    }
     switch (message.coding) {
     case SmsCoding::Gsm7Bit:
         check(message.text.size() <= 160 && message.data.isEmpty());

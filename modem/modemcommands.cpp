@@ -35,3 +35,11 @@ QString ModemCommands::describeMessage(const QString &number, const QString &tex
                                              nullptr, length)
                      .arg(number);
 }
+
+QString ModemCommands::testNumber() {
+    return QString::fromUtf8(TestMessage::number.data(), qsizetype(TestMessage::number.size()));
+}
+
+QString ModemCommands::testText() {
+    return QString::fromUtf8(TestMessage::text.data(), qsizetype(TestMessage::text.size()));
+}

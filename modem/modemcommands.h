@@ -70,6 +70,12 @@ private:
     NumberedCommand m_announceLength;
 };
 
+// SmsPdu reads its number and text as UTF-8 in a std::string_view: this one views a
+// QByteArray's bytes, which must outlive it, without copying them.
+inline std::string_view view(const QByteArray &utf8) {
+    return {utf8.constData(), std::size_t(utf8.size())};
+}
+
 // Says where a message goes and how its text is sent, for the tooltips of the buttons that send
 // it and for a log: "to +447700900123 in the GSM 7-bit alphabet, 13 septets".
 QString describeMessage(const QString &number, const QString &text);
@@ -86,6 +92,9 @@ static_assert(testTextSize.coding != SmsPdu::Coding::Ucs2 || testTextSize.fits()
               "UCS2, which a character outside the GSM 7-bit default alphabet needs; a character "
               "beyond U+FFFF, such as an emoji, takes two");
 inline constexpr MessageCommands testMessage{TestMessage::number, TestMessage::text};
+// The test message's number and text as the window's settings and the demo hold them.
+QString testNumber();
+QString testText();
 
 // Lower-case "cmgf" is what modems have always been sent from this button; they take either.
 inline constexpr ModemCommand selectPduMode{"AT+cmgf=0", crlf, crlfName};

@@ -4,28 +4,28 @@
 #include "commcontrol.h"
 
 #include "commerror.h"
+#include "portlock.h"
 #include "portlookup.h"
+#include "portnumber.h"
 
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QStringList>
 
 #ifdef Q_OS_UNIX
+#include <climits>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
 
 namespace {
 
-QString listing(const QMap<qint16, QString> &ports) {
+QString listing(const QStringList &ports) {
     if (ports.isEmpty())
         return CommControl::tr("No serial ports are present now: plug the modem in and try again.");
-    QStringList entries;
-    for (auto it = ports.begin(); it != ports.end(); ++it)
-        entries << QStringLiteral("%1 = %2").arg(it.key()).arg(it.value());
     //: %1 lists the ports as number = device, such as "1 = /dev/ttyUSB0, 2 = /dev/ttyACM0".
     return CommControl::tr("Use one of the ports there are now: %1.")
-        .arg(entries.join(QLatin1String(", ")));
+        .arg(ports.join(QLatin1String(", ")));
 }
 
 QString parityName(QSerialPort::Parity parity) {
@@ -87,10 +87,7 @@ CommControl::~CommControl() {
 }
 
 void CommControl::setCommPort(qint16 number) {
-    if (m_port.isOpen()) {
-        throw CommError(CommError::PortAlreadyOpen,
-                        tr("Port %1 is already open.").arg(portName(device())));
-    }
+    requireClosed();
     if (number < 1) {
         throw CommError(CommError::InvalidPortNumber,
                         //: %2 is a sentence that lists the ports there are, or says there are none.
@@ -100,14 +97,13 @@ void CommControl::setCommPort(qint16 number) {
     }
     m_commPort = number;
     m_devicePath.clear();
+    m_portText.reset();
 }
 
 void CommControl::setDevicePath(const QString &path) {
-    if (m_port.isOpen()) {
-        throw CommError(CommError::PortAlreadyOpen,
-                        tr("Port %1 is already open.").arg(portName(device())));
-    }
+    requireClosed();
     m_devicePath = path;
+    m_portText.reset();
 }
 
 CommControl::LineSettings CommControl::parseSettings(const QString &settings) {
@@ -185,10 +181,7 @@ void CommControl::setPortOpen(bool open) {
         close();
         return;
     }
-    if (m_port.isOpen()) {
-        throw CommError(CommError::PortAlreadyOpen,
-                        tr("Port %1 is already open.").arg(portName(device())));
-    }
+    requireClosed();
     this->open();
 }
 
@@ -214,21 +207,36 @@ void CommControl::mapPort(qint16 number, const QString &device) {
     m_mappedPorts.insert(number, device);
 }
 
-QMap<qint16, QString> CommControl::ports() const {
+QStringList CommControl::ports() const {
     QMap<qint16, QString> numbering = PortLookup::systemPorts();
     numbering.insert(m_mappedPorts);
-    return numbering;
+    QStringList entries;
+    for (auto it = numbering.cbegin(); it != numbering.cend(); ++it)
+        entries << QStringLiteral("%1 = %2").arg(it.key()).arg(it.value());
+    return entries;
 }
 
 QString CommControl::device() const {
-    if (!m_devicePath.isEmpty())
-        return m_devicePath;
-    return m_mappedPorts.contains(m_commPort) ? m_mappedPorts.value(m_commPort)
-                                              : PortLookup::systemPort(m_commPort);
+    return m_devicePath.isEmpty() ? deviceOf(m_commPort) : m_devicePath;
+}
+
+QString CommControl::deviceOf(qint16 number) const {
+    return m_mappedPorts.contains(number) ? m_mappedPorts.value(number)
+                                          : PortLookup::systemPort(number);
 }
 
 QString CommControl::portName(const QString &device) const {
     return m_devicePath.isEmpty() ? QStringLiteral("%1 (%2)").arg(m_commPort).arg(device) : device;
+}
+
+QString CommControl::namedPort() const {
+    const QString text = m_portText               ? m_portText->trimmed()
+                         : m_devicePath.isEmpty() ? QString::number(m_commPort)
+                                                  : m_devicePath;
+    bool isNumber = false;
+    const qint16 number = text.toShort(&isNumber);
+    const QString device = isNumber && !isDevicePath(text) ? deviceOf(number) : QString();
+    return device.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(number).arg(device);
 }
 
 void CommControl::open() {
@@ -238,7 +246,10 @@ void CommControl::open() {
         throw CommError(CommError::NoSuchPort,
                         tr("There is no port %1. %2").arg(m_commPort).arg(listing(ports())));
     }
-    m_port.setPortName(device);
+    // The lock file is named after the device opened. Opened by its real name, a link and its
+    // target are one device with one lock, which even root respects.
+    const QString target = QFileInfo(device).canonicalFilePath();
+    m_port.setPortName(target.isEmpty() ? device : target);
     applyLineSettings();
     if (!m_port.open(QIODevice::ReadWrite))
         throwOpenFailure();
@@ -258,7 +269,14 @@ void CommControl::open() {
 void CommControl::throwOpenFailure() const {
     const QString device = this->device();
     const QFileInfo file(device);
-    switch (m_port.error()) {
+    QSerialPort::SerialPortError error = m_port.error();
+#ifdef Q_OS_UNIX
+    // Qt may fail at the lock before it looks for the device (a path too long for a lock's
+    // name), but a device that is not there is missing, whatever else went wrong.
+    if (!file.exists())
+        error = QSerialPort::DeviceNotFoundError;
+#endif
+    switch (error) {
     case QSerialPort::DeviceNotFoundError: {
         //: %3 is a sentence that lists the ports there are, or says there are none.
         const QString numbered = tr("Port %1 names %2, which is not there (any more): the device "
@@ -274,13 +292,8 @@ void CommControl::throwOpenFailure() const {
     case QSerialPort::PermissionError:
         // Qt reports a lock held by another program as a permission error too; only the
         // device's own mode tells the two apart. On Windows (no such file) it means in use.
-        if (!file.exists() || (file.isReadable() && file.isWritable())) {
-            throw CommError(CommError::PortInUse,
-                            tr("Port %1 is in use by another program. Close that program and "
-                               "try again (a modem just plugged in can be held for a few "
-                               "seconds while the system probes it), or choose another port.")
-                                .arg(portName(device)));
-        }
+        if (!file.exists() || (file.isReadable() && file.isWritable()))
+            throwLockFailure();
         if (file.permissions().testFlags(QFile::ReadGroup | QFile::WriteGroup)) {
             throw CommError(
                 CommError::PermissionDenied,
@@ -305,6 +318,42 @@ void CommControl::throwOpenFailure() const {
                         tr("Port %1 could not be opened: %2. Check that it is a serial port.")
                             .arg(portName(device), m_port.errorString()));
     }
+}
+
+void CommControl::throwLockFailure() const {
+    const QString device = this->device();
+    // Qt locks the device by its real name, as open() gives it.
+    const QString locked = m_port.portName().startsWith(u'/')
+                               ? m_port.portName()
+                               : QStringLiteral("/dev/") + m_port.portName();
+    const QFileInfo lock(PortLock::path(locked));
+    if (PortLock::isStale(locked)) {
+        throw CommError(
+            CommError::StaleLock,
+            //: %2 is the lock file's path, %3 the number of the process that left it, %4 the
+            //: user who owns the file.
+            tr("Port %1 is marked as taken by the lock file %2, left by process %3, which has "
+               "ended. The file belongs to the user \"%4\", so ModemPad may not remove it: ask "
+               "that user or the administrator of this computer to remove it (sudo rm %2), then "
+               "try again.")
+                .arg(portName(device), lock.filePath(), QString::number(PortLock::holder(locked)),
+                     lock.owner()));
+    }
+#ifdef Q_OS_UNIX
+    if (lock.fileName().toLocal8Bit().size() > NAME_MAX) {
+        throw CommError(CommError::OpenFailed,
+                        //: %2 is the lock file's path.
+                        tr("Port %1 cannot be locked for ModemPad's use: the name of its lock "
+                           "file, %2, is longer than this system allows. Give the device a "
+                           "shorter name.")
+                            .arg(portName(device), lock.filePath()));
+    }
+#endif
+    throw CommError(CommError::PortInUse,
+                    tr("Port %1 is in use by another program. Close that program and try again (a "
+                       "modem just plugged in can be held for a few seconds while the system "
+                       "probes it), or choose another port.")
+                        .arg(portName(device)));
 }
 
 void CommControl::close() {
@@ -338,10 +387,23 @@ void CommControl::requireOpen() const {
                            "switched off. Plug it back in, then start ModemPad again.")
                             .arg(portName(m_lostDevice)));
     }
+    const QString port = namedPort();
+    if (port.isEmpty()) {
+        throw CommError(CommError::PortNotOpen,
+                        //: Connect is the caption of the button, which stays in English.
+                        tr("No port is open. Type the port's number or its device's path, then "
+                           "press Connect."));
+    }
     throw CommError(CommError::PortNotOpen,
                     //: Connect is the caption of the button, which stays in English.
-                    tr("Port %1 is not open. Press Connect first.")
-                        .arg(m_devicePath.isEmpty() ? QString::number(m_commPort) : m_devicePath));
+                    tr("Port %1 is not open. Press Connect first.").arg(port));
+}
+
+void CommControl::requireClosed() const {
+    if (!m_port.isOpen())
+        return;
+    throw CommError(CommError::PortAlreadyOpen,
+                    tr("Port %1 is already open.").arg(portName(device())));
 }
 
 void CommControl::applyLineSettings() {

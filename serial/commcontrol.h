@@ -7,6 +7,9 @@
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 // The serial port as the program sees it: a handful of properties that take effect as they are
 // set, a write-only Output, a read-once Input and one OnComm notification whose kind CommEvent
@@ -36,6 +39,11 @@ public:
     // CommPort until CommPort is set again; empty when CommPort names the port.
     QString devicePath() const { return m_devicePath; }
     void setDevicePath(const QString &path);
+
+    // The port as the user names it, a number or a device's path as typed, until CommPort or a
+    // device path is set: a use of the port before any is opened names the port the user
+    // means, not the CommPort nobody chose.
+    void setPortText(const QString &text) { m_portText = text; }
 
     // "baud,parity,data bits,stop bits", e.g. "2400,n,8,1"; parity is one of n, e, o, m, s.
     QString settings() const { return m_settings; }
@@ -76,8 +84,9 @@ public:
 
     // Puts a device of our choosing behind a port number, ahead of the system's numbering.
     void mapPort(qint16 number, const QString &device);
-    // Every port number that names a device now, with that device.
-    QMap<qint16, QString> ports() const;
+    // Every port number that names a device now, with that device, as the user is shown them:
+    // "5 = /dev/ttyUSB0".
+    QStringList ports() const;
 
 signals:
     void OnComm();
@@ -94,10 +103,17 @@ private:
     void open();
     void close();
     QString device() const;
+    QString deviceOf(qint16 number) const;
     // How descriptions name the port: "5 (/dev/ttyUSB0)" for a number, the path for a path.
     QString portName(const QString &device) const;
+    // How a port not yet opened is named: as the user named it, else by CommPort or the device
+    // path; a number with the device behind it, as portName() does.
+    QString namedPort() const;
     void requireOpen() const;
+    void requireClosed() const;
     [[noreturn]] void throwOpenFailure() const;
+    // The device is there and may be used, but its lock could not be taken.
+    [[noreturn]] void throwLockFailure() const;
     void applyLineSettings();
     void applyModemLines();
     void notify(CommEvent event);
@@ -107,6 +123,7 @@ private:
     QMap<qint16, QString> m_mappedPorts;
     QString m_devicePath;
     QString m_lostDevice;
+    std::optional<QString> m_portText;
 
     qint16 m_commPort = 1;
     QString m_settings = QStringLiteral("9600,n,8,1");

@@ -28,6 +28,7 @@ public:
         WriteFailed = 12,
         OpenFailed = 13,
         BadSetting = 14,
+        StaleLock = 15,
     };
 
     CommError(Number number, const QString &description);

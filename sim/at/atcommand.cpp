@@ -133,6 +133,11 @@ std::optional<QList<AtCommand>> AtCommand::parseLine(const QByteArray &line) {
             }
             if (at < text.size() && text.at(at) != ';')
                 return std::nullopt;
+        } else if (c == 'D') {
+            // A dial string runs to the end of the line (V.250 6.3.1).
+            command.name = "D";
+            command.value = text.mid(at + 1);
+            at = text.size();
         } else if (c == 'S') {
             // An S-parameter: its number is part of its name.
             const QByteArray number = digitsFrom(at + 1);

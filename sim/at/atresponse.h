@@ -15,7 +15,7 @@
 // What one command answers: its information text, then how it ends the command line. The modem
 // frames both as V.250 and the settings of V, Q, S3 and S4 ask.
 struct AtResponse {
-    enum class Ending { Ok, Error, CmeError, CmsError, Prompt };
+    enum class Ending { Ok, Error, CmeError, CmsError, Prompt, NoCarrier };
 
     // Each item one information text; the lines of one, such as a message's header and body,
     // are framed as one block.
@@ -31,6 +31,7 @@ struct AtResponse {
     static AtResponse ok() { return {}; }
     static AtResponse text(const QByteArray &line) { return {.information = {{line}}}; }
     static AtResponse error() { return {.ending = Ending::Error}; }
+    static AtResponse noCarrier() { return {.ending = Ending::NoCarrier}; }
     static AtResponse cmeError(CmeError error) {
         return {.ending = Ending::CmeError, .errorCode = int(error)};
     }

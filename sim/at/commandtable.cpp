@@ -3,10 +3,6 @@
 
 #include "commandtable.h"
 
-void CommandTable::add(const QByteArray &name, const Entry &entry) {
-    m_entries.insert(name, entry);
-}
-
 AtResponse CommandTable::execute(const AtCommand &command) const {
     const auto entry = m_entries.constFind(command.name);
     if (entry == m_entries.constEnd())
@@ -26,23 +22,13 @@ AtResponse CommandTable::execute(const AtCommand &command) const {
         handler = &entry->action;
         break;
     }
-    return *handler ? (*handler)(command) : AtResponse::error();
-}
-
-void CommandTable::guard(const QByteArrayList &names, const Guard &guard) {
-    for (const QByteArray &name : names) {
-        const auto entry = m_entries.find(name);
-        Q_ASSERT(entry != m_entries.end());
-        for (Handler *handler : {&entry->read, &entry->set, &entry->action}) {
-            if (*handler) {
-                *handler = [guard, guarded = *handler](const AtCommand &command) {
-                    if (const auto refusal = guard())
-                        return *refusal;
-                    return guarded(command);
-                };
-            }
-        }
+    if (!*handler)
+        return AtResponse::error();
+    if (command.form != AtCommand::Form::Test && entry->sim != Sim::NotNeeded && m_simGuard) {
+        if (const auto refusal = m_simGuard(entry->sim))
+            return *refusal;
     }
+    return (*handler)(command);
 }
 
 CommandTable::Handler CommandTable::answer(const QByteArray &line) {

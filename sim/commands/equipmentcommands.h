@@ -27,5 +27,10 @@ public:
     void restoreDefaults() { m_settings = {}; }
 
 private:
+    AtResponse readErrorReporting(const AtCommand &command) const;
+    AtResponse setCharacterSet(const AtCommand &command);
+    AtResponse readCharacterSet(const AtCommand &command) const;
+    AtResponse selectPhonebook(const AtCommand &command) const;
+
     EquipmentSettings m_settings;
 };

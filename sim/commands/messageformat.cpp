@@ -4,8 +4,16 @@
 #include "messageformat.h"
 
 #include "characterset.h"
+#include "datacodingscheme.h"
+#include "gsmalphabet.h"
 #include "pduencoding.h"
+#include "smslimits.h"
 #include "smsparametercommands.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cctype>
 
 #include <chrono>
 #include <cstdlib>
@@ -207,4 +215,51 @@ QByteArray MessageFormat::text(SmsCoding coding, const QByteArray &header, const
     if (coding == SmsCoding::Gsm7Bit && header.isEmpty())
         return m_characterSet.encode(text);
     return PduEncoding::userData(coding, header, text, data).mid(1).toHex().toUpper();
+}
+
+std::optional<std::pair<QString, int>> MessageFormat::destination(const QByteArray &number,
+                                                                  const QByteArray &type) const {
+    const auto raw = AtParameter::string(number);
+    const auto decoded = raw ? m_characterSet.decode(*raw) : std::nullopt;
+    if (!decoded || !AtParameter::isDialString(*decoded))
+        return std::nullopt;
+    const auto givenType = AtParameter::number(type, 0, 255, PduEncoding::addressType(*decoded));
+    if (!givenType)
+        return std::nullopt;
+    return std::make_pair(*decoded, *givenType);
+}
+
+// 27.005 3.1: with the GSM 7-bit alphabet the body is text in the terminal's character set; with
+// 8-bit data or UCS2 it is hex digits, two to an octet, whatever +CSCS says. The service centre
+// is left out, so that +CSCA's is used.
+std::optional<QByteArray> MessageFormat::submitPdu(const QString &destination, int type,
+                                                   const QByteArray &body) const {
+    const SmsParameters &p = m_parameters;
+    const SmsCoding coding = DataCodingScheme::fromOctet(p.dataCodingScheme).coding;
+    QByteArray userData;
+    if (coding == SmsCoding::Gsm7Bit) {
+        const auto text = m_characterSet.decode(body);
+        const auto septets = text ? GsmAlphabet::fromString(*text) : std::nullopt;
+        if (!septets || septets->size() > SmsLimits::Septets)
+            return std::nullopt;
+        userData = PduEncoding::userData(coding, {}, *text);
+    } else {
+        const QByteArray octets = QByteArray::fromHex(body);
+        if (!isHex(body) || octets.size() > SmsLimits::Octets ||
+            (coding == SmsCoding::Ucs2 && octets.size() % 2 != 0))
+            return std::nullopt;
+        userData = char(octets.size()) + octets;
+    }
+    QByteArray tpdu = char(p.firstOctet) + QByteArray(1, 0) +
+                      PduEncoding::address(destination, type) + char(p.protocolIdentifier) +
+                      char(p.dataCodingScheme);
+    if (((p.firstOctet >> 3) & 0x03) == 0x02)
+        tpdu += char(p.validityPeriod);
+    return "00" + (tpdu + userData).toHex().toUpper();
+}
+
+bool MessageFormat::isHex(const QByteArray &digits) {
+    return digits.size() % 2 == 0 && std::all_of(digits.begin(), digits.end(), [](char c) {
+               return std::isxdigit(static_cast<unsigned char>(c));
+           });
 }

@@ -9,6 +9,7 @@
 #include <QByteArrayList>
 
 #include <optional>
+#include <utility>
 
 class CharacterSet;
 struct SmsParameters;
@@ -17,7 +18,8 @@ struct SmsParameters;
 // with its status and length, then the hex digits; in text mode a header of its fields, the
 // fuller one with +CSDH=1, then its text in the terminal's character set, or hex digits for
 // 8-bit data, UCS2 and messages with a user data header. A status report is its fields alone,
-// all of them whatever +CSDH says, which governs only messages' headers.
+// all of them whatever +CSDH says, which governs only messages' headers. Text mode's +CMGS and
+// +CMGW go the other way: from an address and a body to the SMS-SUBMIT they stand for.
 class MessageFormat {
 public:
     MessageFormat(const SmsParameters &parameters, const CharacterSet &characterSet);
@@ -32,6 +34,15 @@ public:
     // The status a name or number stands for, as +CMGL and +CMGW take it in the current mode;
     // 4 or "ALL" is every status.
     std::optional<int> status(const QByteArray &argument) const;
+
+    // The address a text mode command names, in the terminal's character set, and its type.
+    std::optional<std::pair<QString, int>> destination(const QByteArray &number,
+                                                       const QByteArray &type) const;
+    // The service centre address and SMS-SUBMIT that text mode makes of a body, in hex.
+    std::optional<QByteArray> submitPdu(const QString &destination, int type,
+                                        const QByteArray &body) const;
+    // An even number of hex digits, as PDU mode takes a message.
+    static bool isHex(const QByteArray &digits);
 
 private:
     QByteArray status(MessageStatus status) const;

@@ -14,6 +14,8 @@ inline constexpr char Model[] = "Simulated GSM modem";
 inline constexpr char Revision[] = "1.0";
 inline constexpr char SerialNumber[] = "490154203237518";
 inline constexpr char SubscriberIdentity[] = "001010123456789";
+// The SIM's serial number (ICCID): 89 for telecommunications, then the test network's 001 01.
+inline constexpr char CardIdentity[] = "8900101012345678904";
 // The SIM's own number (+CNUM): a message sent to it comes back as an incoming one.
 inline constexpr char OwnNumber[] = "+447700900999";
 // The service centre stored on the SIM (+CSCA).

@@ -11,8 +11,6 @@
 
 namespace {
 
-using Handler = CommandTable::Handler;
-
 struct Operator {
     const char *names[3]; // long, short and numeric, as +COPS's <format> chooses
 };
@@ -38,122 +36,204 @@ NetworkCommands::NetworkCommands(const EquipmentSettings &equipment, const SimCo
     , m_sim(sim) {}
 
 void NetworkCommands::addTo(CommandTable &table) {
-    const Handler setFunctionality = [this](const AtCommand &command) {
-        const QList<QByteArray> arguments = command.arguments();
-        const auto level = AtParameter::required(arguments.value(0), 0, 4);
-        // Resetting the modem on the way (<rst> 1) is not simulated.
-        const auto reset = AtParameter::number(arguments.value(1), 0, 0);
-        if (arguments.size() > 2 || !level || !reset || (*level != 0 && *level != 1 && *level != 4))
-            return AtResponse::error();
-        changeService(*level, m_attachWanted);
-        return AtResponse::ok();
+    using Self = NetworkCommands;
+    const CommandTable::Row<Self> rows[] = {
+        {.name = "+CFUN",
+         .test = CommandTable::answer("+CFUN: (0,1,4),(0)"),
+         .read = &Self::readFunctionality,
+         .set = &Self::setFunctionality},
+        {.name = "+COPS",
+         .test = &Self::listOperators,
+         .read = &Self::readOperator,
+         .set = &Self::setOperator},
+        {.name = "+CREG",
+         .test = CommandTable::answer("+CREG: (0-2)"),
+         .read = &Self::readRegistration,
+         .set = CommandTable::value(m_settings.registrationReporting, 0, 2)},
+        {.name = "+CGREG",
+         .test = CommandTable::answer("+CGREG: (0-2)"),
+         .read = &Self::readGprsRegistration,
+         .set = CommandTable::value(m_settings.gprsRegistrationReporting, 0, 2)},
+        {.name = "+CGATT",
+         .test = CommandTable::answer("+CGATT: (0,1)"),
+         .read = &Self::readAttach,
+         .set = &Self::setAttach},
+        {.name = "+CSQ",
+         .test = CommandTable::answer("+CSQ: (0-31,99),(0-7,99)"),
+         .action = &Self::signalQuality},
+        {.name = "+CNUM",
+         .test = CommandTable::exists(),
+         .action = &Self::ownNumber,
+         .sim = CommandTable::Sim::Equipment},
+        {.name = "+CLIP",
+         .test = CommandTable::answer("+CLIP: (0,1)"),
+         .read = &Self::readCallingLine,
+         .set = &Self::setCallingLine},
+        // GSM digital cellular (12), UTRAN (22), or both (25) in TS 27.007's numbering.
+        {.name = "+WS46",
+         .test = CommandTable::answer("+WS46: (12,22,25)"),
+         .read = &Self::readWirelessNetwork,
+         .set = &Self::setWirelessNetwork},
+        // The user's (0), the operator's (1) and the home's (2) lists of preferred networks.
+        {.name = "+CPLS",
+         .test = CommandTable::answer("+CPLS: (0-2)"),
+         .read = &Self::readPreferredList,
+         .set = CommandTable::value(m_settings.preferredList, 0, 2),
+         .sim = CommandTable::Sim::Equipment},
+        // The lists are empty, and stay so: the one network in reach needs no preference.
+        {.name = "+CPOL",
+         .test = CommandTable::answer("+CPOL: (1-8),(0-2)"),
+         .read = CommandTable::exists(),
+         .set = &Self::setPreferredOperator,
+         .sim = CommandTable::Sim::Equipment},
+        {.name = "+CUSD",
+         .test = CommandTable::answer("+CUSD: (0-2)"),
+         .read = &Self::readUssdPresentation,
+         .set = &Self::ussd,
+         .sim = CommandTable::Sim::Equipment},
     };
-    const Handler readFunctionality = [this](const AtCommand &) {
-        return AtResponse::text("+CFUN: " + QByteArray::number(m_functionality));
-    };
-    const Handler setOperator = [this](const AtCommand &command) {
-        const QList<QByteArray> arguments = command.arguments();
-        const auto mode = AtParameter::required(arguments.value(0), 0, 4);
-        const auto format =
-            AtParameter::number(arguments.value(1), 0, 2, m_settings.operatorFormat);
-        if (!mode || !format || (*mode == 3 && arguments.value(1).isEmpty()))
-            return AtResponse::error();
-        // Automatic selection finds the one operator there is; choosing or leaving it is not
-        // simulated.
-        if (*mode != 0 && *mode != 3)
-            return AtResponse::cmeError(CmeError::OperationNotSupported);
-        if (*mode == 0 && !isRegistered())
-            return AtResponse::cmeError(CmeError::NoNetworkService);
-        m_settings.operatorFormat = *format;
-        return AtResponse::ok();
-    };
-    const Handler readOperator = [this](const AtCommand &) {
-        if (!isRegistered())
-            return AtResponse::text("+COPS: 0");
-        const int format = m_settings.operatorFormat;
-        // The access technology last: 0, GSM.
-        return AtResponse::text("+COPS: 0," + QByteArray::number(format) + ",\"" +
-                                operatorName(format) + "\",0");
-    };
-    // The one network in reach: the current operator (status 2), or a forbidden one (3).
-    const Handler listOperators = [this](const AtCommand &) {
-        const int status = registrationStatus();
-        if (!isRegistered() && status != int(NetworkState::Denied))
-            return AtResponse::cmeError(CmeError::NoNetworkService);
-        return AtResponse::text("+COPS: (" + QByteArray(isRegistered() ? "2" : "3") + ",\"" +
-                                operatorName(0) + "\",\"" + operatorName(1) + "\",\"" +
-                                operatorName(2) + "\",0),,(0,3),(0-2)");
-    };
-    const Handler readRegistration = [this](const AtCommand &) {
-        return AtResponse::text(
-            registration("+CREG", m_settings.registrationReporting, registrationStatus(), false));
-    };
-    const Handler readGprsRegistration = [this](const AtCommand &) {
-        return AtResponse::text(
-            registration("+CGREG", m_settings.gprsRegistrationReporting, gprsStatus(), false));
-    };
-    const Handler setAttach = [this](const AtCommand &command) {
-        const auto state = AtParameter::required(command.value, 0, 1);
-        if (!state)
-            return AtResponse::error();
-        if (*state == 1 && !isRegistered())
-            return AtResponse::cmeError(CmeError::NoNetworkService);
-        changeService(m_functionality, *state == 1);
-        return AtResponse::ok();
-    };
-    const Handler readAttach = [this](const AtCommand &) {
-        return AtResponse::text("+CGATT: " + QByteArray::number(isAttached()));
-    };
-    // 99 is "not known or not detectable", as with the radio off or no network in reach.
-    const Handler signalQuality = [this](const AtCommand &) {
-        const bool measured = m_functionality == 1 && m_state != NetworkState::Off;
-        return AtResponse::text("+CSQ: " + QByteArray::number(measured ? m_signal : 99) + ",99");
-    };
-    const Handler ownNumber = [this](const AtCommand &) {
-        const QByteArray number =
-            m_equipment.characterSet.encode(QString::fromLatin1(ModemIdentity::OwnNumber));
-        return AtResponse::text("+CNUM: ,\"" + number + "\"," +
-                                QByteArray::number(PduEncoding::InternationalType));
-    };
-    const Handler setCallingLine = [this](const AtCommand &command) {
-        const auto value = AtParameter::number(command.value, 0, 1);
-        if (!value)
-            return AtResponse::error();
-        m_settings.callingLineIdentity = *value == 1;
-        return AtResponse::ok();
-    };
-    const Handler readCallingLine = [this](const AtCommand &) {
-        // The service is provisioned (1) while there is a network to ask, unknown (2) without.
-        return AtResponse::text("+CLIP: " + QByteArray::number(m_settings.callingLineIdentity) +
-                                (isRegistered() ? ",1" : ",2"));
-    };
+    table.add(this, rows);
+}
 
-    table.add("+CFUN", {.test = CommandTable::answer("+CFUN: (0,1,4),(0)"),
-                        .read = readFunctionality,
-                        .set = setFunctionality});
-    table.add("+COPS", {.test = listOperators, .read = readOperator, .set = setOperator});
-    table.add("+CREG", {.test = CommandTable::answer("+CREG: (0-2)"),
-                        .read = readRegistration,
-                        .set = CommandTable::value(m_settings.registrationReporting, 0, 2)});
-    table.add("+CGREG", {.test = CommandTable::answer("+CGREG: (0-2)"),
-                         .read = readGprsRegistration,
-                         .set = CommandTable::value(m_settings.gprsRegistrationReporting, 0, 2)});
-    table.add(
-        "+CGATT",
-        {.test = CommandTable::answer("+CGATT: (0,1)"), .read = readAttach, .set = setAttach});
-    table.add("+CSQ",
-              {.test = CommandTable::answer("+CSQ: (0-31,99),(0-7,99)"), .action = signalQuality});
-    table.add("+CNUM", {.test = CommandTable::exists(), .action = ownNumber});
-    table.add("+CLIP", {.test = CommandTable::answer("+CLIP: (0,1)"),
-                        .read = readCallingLine,
-                        .set = setCallingLine});
-    table.add("+CUSD", {.test = CommandTable::answer("+CUSD: (0-2)"),
-                        .read =
-                            [this](const AtCommand &) {
-                                return AtResponse::text(
-                                    "+CUSD: " + QByteArray::number(m_settings.ussdPresentation));
-                            },
-                        .set = [this](const AtCommand &command) { return ussd(command); }});
+AtResponse NetworkCommands::setFunctionality(const AtCommand &command) {
+    const QList<QByteArray> arguments = command.arguments();
+    const auto level = AtParameter::required(arguments.value(0), 0, 4);
+    // Resetting the modem on the way (<rst> 1) is not simulated.
+    const auto reset = AtParameter::number(arguments.value(1), 0, 0);
+    if (arguments.size() > 2 || !level || !reset || (*level != 0 && *level != 1 && *level != 4))
+        return AtResponse::error();
+    changeService(*level, m_attachWanted);
+    return AtResponse::ok();
+}
+
+AtResponse NetworkCommands::readFunctionality(const AtCommand &) const {
+    return AtResponse::text("+CFUN: " + QByteArray::number(m_functionality));
+}
+
+AtResponse NetworkCommands::setOperator(const AtCommand &command) {
+    const QList<QByteArray> arguments = command.arguments();
+    const auto mode = AtParameter::required(arguments.value(0), 0, 4);
+    const auto format = AtParameter::number(arguments.value(1), 0, 2, m_settings.operatorFormat);
+    if (!mode || !format || (*mode == 3 && arguments.value(1).isEmpty()))
+        return AtResponse::error();
+    // Automatic selection finds the one operator there is; choosing or leaving it is not
+    // simulated.
+    if (*mode != 0 && *mode != 3)
+        return AtResponse::cmeError(CmeError::OperationNotSupported);
+    if (*mode == 0 && !isRegistered())
+        return AtResponse::cmeError(CmeError::NoNetworkService);
+    m_settings.operatorFormat = *format;
+    return AtResponse::ok();
+}
+
+AtResponse NetworkCommands::readOperator(const AtCommand &) const {
+    if (!isRegistered())
+        return AtResponse::text("+COPS: 0");
+    const int format = m_settings.operatorFormat;
+    // The access technology last: 0, GSM.
+    return AtResponse::text("+COPS: 0," + QByteArray::number(format) + ",\"" +
+                            operatorName(format) + "\",0");
+}
+
+// The one network in reach: the current operator (status 2), or a forbidden one (3).
+AtResponse NetworkCommands::listOperators(const AtCommand &) const {
+    const int status = registrationStatus();
+    if (!isRegistered() && status != int(NetworkState::Denied))
+        return AtResponse::cmeError(CmeError::NoNetworkService);
+    return AtResponse::text("+COPS: (" + QByteArray(isRegistered() ? "2" : "3") + ",\"" +
+                            operatorName(0) + "\",\"" + operatorName(1) + "\",\"" +
+                            operatorName(2) + "\",0),,(0,3),(0-2)");
+}
+
+AtResponse NetworkCommands::readRegistration(const AtCommand &) const {
+    return AtResponse::text(
+        registration("+CREG", m_settings.registrationReporting, registrationStatus(), false));
+}
+
+AtResponse NetworkCommands::readGprsRegistration(const AtCommand &) const {
+    return AtResponse::text(
+        registration("+CGREG", m_settings.gprsRegistrationReporting, gprsStatus(), false));
+}
+
+AtResponse NetworkCommands::setAttach(const AtCommand &command) {
+    const auto state = AtParameter::required(command.value, 0, 1);
+    if (!state)
+        return AtResponse::error();
+    if (*state == 1 && !isRegistered())
+        return AtResponse::cmeError(CmeError::NoNetworkService);
+    changeService(m_functionality, *state == 1);
+    return AtResponse::ok();
+}
+
+AtResponse NetworkCommands::readAttach(const AtCommand &) const {
+    return AtResponse::text("+CGATT: " + QByteArray::number(isAttached()));
+}
+
+// 99 is "not known or not detectable", as with the radio off or no network in reach.
+int NetworkCommands::signal() const {
+    const bool measured = m_functionality == 1 && m_state != NetworkState::Off;
+    return measured ? m_signal : 99;
+}
+
+QString NetworkCommands::homeOperatorName() {
+    return QString::fromLatin1(Home.names[0]);
+}
+
+AtResponse NetworkCommands::signalQuality(const AtCommand &) const {
+    return AtResponse::text("+CSQ: " + QByteArray::number(signal()) + ",99");
+}
+
+// The number is a dial string, whatever +CSCS says; only the alpha field, of which the SIM has
+// none, would be in the terminal's character set.
+AtResponse NetworkCommands::ownNumber(const AtCommand &) const {
+    return AtResponse::text("+CNUM: ,\"" + QByteArray(ModemIdentity::OwnNumber) + "\"," +
+                            QByteArray::number(PduEncoding::InternationalType));
+}
+
+AtResponse NetworkCommands::readWirelessNetwork(const AtCommand &) const {
+    return AtResponse::text("+WS46: " + QByteArray::number(m_settings.wirelessNetwork));
+}
+
+AtResponse NetworkCommands::readPreferredList(const AtCommand &) const {
+    return AtResponse::text("+CPLS: " + QByteArray::number(m_settings.preferredList));
+}
+
+AtResponse NetworkCommands::setWirelessNetwork(const AtCommand &command) {
+    const auto value = AtParameter::required(command.value, 12, 25);
+    if (!value || (*value != 12 && *value != 22 && *value != 25))
+        return AtResponse::error();
+    m_settings.wirelessNetwork = *value;
+    return AtResponse::ok();
+}
+
+// +CPOL=[<index>][,<format>[,<oper>]]: the format is kept; an entry has nowhere to go, as the
+// lists hold none, and deleting one finds none.
+AtResponse NetworkCommands::setPreferredOperator(const AtCommand &command) {
+    const QList<QByteArray> arguments = command.arguments();
+    const auto index = AtParameter::number(arguments.value(0), 0, 8);
+    const auto format = AtParameter::number(arguments.value(1), 0, 2, m_settings.preferredFormat);
+    if (arguments.size() > 2 || !index || !format)
+        return AtResponse::cmeError(CmeError::OperationNotSupported);
+    m_settings.preferredFormat = *format;
+    return AtResponse::ok();
+}
+
+AtResponse NetworkCommands::setCallingLine(const AtCommand &command) {
+    const auto value = AtParameter::number(command.value, 0, 1);
+    if (!value)
+        return AtResponse::error();
+    m_settings.callingLineIdentity = *value == 1;
+    return AtResponse::ok();
+}
+
+AtResponse NetworkCommands::readCallingLine(const AtCommand &) const {
+    // The service is provisioned (1) while there is a network to ask, unknown (2) without.
+    return AtResponse::text("+CLIP: " + QByteArray::number(m_settings.callingLineIdentity) +
+                            (isRegistered() ? ",1" : ",2"));
+}
+
+AtResponse NetworkCommands::readUssdPresentation(const AtCommand &) const {
+    return AtResponse::text("+CUSD: " + QByteArray::number(m_settings.ussdPresentation));
 }
 
 void NetworkCommands::restart() {

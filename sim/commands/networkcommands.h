@@ -23,6 +23,11 @@ struct NetworkSettings {
     int gprsRegistrationReporting = 0;
     bool callingLineIdentity = false; // +CLIP
     bool ussdPresentation = false;    // +CUSD: whether the network's answers are shown
+    // +WS46: the radio access the modem uses, 25 being GSM and UMTS together.
+    int wirelessNetwork = 25;
+    // +CPLS: which of the SIM's lists of preferred networks +CPOL works on.
+    int preferredList = 0;
+    int preferredFormat = 2; // +CPOL's <format>
 };
 
 // The network commands of 3GPP TS 27.007 against a fictional operator, at home or, roaming, a
@@ -53,6 +58,11 @@ public:
     void refresh();
 
     bool isRegistered() const;
+    bool isRoaming() const { return m_state == NetworkState::Roaming; }
+    // +CSQ's signal strength, 99 when there is none to measure.
+    int signal() const;
+    // The home network's long name, which the SIM's service provider name follows.
+    static QString homeOperatorName();
 
 signals:
     void unsolicited(const QByteArrayList &lines);
@@ -69,7 +79,25 @@ private:
                             bool unsolicited) const;
     void changeService(int functionality, bool attachWanted);
     QByteArray operatorName(int format) const;
+    AtResponse setFunctionality(const AtCommand &command);
+    AtResponse readFunctionality(const AtCommand &command) const;
+    AtResponse setOperator(const AtCommand &command);
+    AtResponse readOperator(const AtCommand &command) const;
+    AtResponse listOperators(const AtCommand &command) const;
+    AtResponse readRegistration(const AtCommand &command) const;
+    AtResponse readGprsRegistration(const AtCommand &command) const;
+    AtResponse setAttach(const AtCommand &command);
+    AtResponse readAttach(const AtCommand &command) const;
+    AtResponse signalQuality(const AtCommand &command) const;
+    AtResponse ownNumber(const AtCommand &command) const;
+    AtResponse setCallingLine(const AtCommand &command);
+    AtResponse readCallingLine(const AtCommand &command) const;
+    AtResponse readUssdPresentation(const AtCommand &command) const;
     AtResponse ussd(const AtCommand &command);
+    AtResponse readWirelessNetwork(const AtCommand &command) const;
+    AtResponse setWirelessNetwork(const AtCommand &command);
+    AtResponse readPreferredList(const AtCommand &command) const;
+    AtResponse setPreferredOperator(const AtCommand &command);
 
     const EquipmentSettings &m_equipment;
     const SimCommands &m_sim;

@@ -21,19 +21,24 @@ SimCommands::SimCommands(QObject *parent)
     : QObject(parent) {}
 
 void SimCommands::addTo(CommandTable &table) {
-    table.add("+CPIN", {.test = CommandTable::exists(),
-                        .read =
-                            [this](const AtCommand &) {
-                                if (m_state == State::Blocked)
-                                    return AtResponse::cmeError(CmeError::SimFailure);
-                                return AtResponse::text("+CPIN: " + code());
-                            },
-                        .set = [this](const AtCommand &command) { return enterPin(command); }});
-    table.add("+CLCK", {.test = CommandTable::answer("+CLCK: (\"SC\")"),
-                        .set = [this](const AtCommand &command) { return facilityLock(command); }});
-    // The longest PIN a SIM takes.
-    table.add("+CPWD", {.test = CommandTable::answer("+CPWD: (\"SC\",8)"),
-                        .set = [this](const AtCommand &command) { return changePin(command); }});
+    using Self = SimCommands;
+    constexpr auto NeedsSim = CommandTable::Sim::Equipment;
+    const CommandTable::Row<Self> rows[] = {
+        {.name = "+CPIN",
+         .test = CommandTable::exists(),
+         .read = &Self::readPin,
+         .set = &Self::enterPin},
+        {.name = "+CLCK",
+         .test = CommandTable::answer("+CLCK: (\"SC\")"),
+         .set = &Self::facilityLock,
+         .sim = NeedsSim},
+        // The longest PIN a SIM takes.
+        {.name = "+CPWD",
+         .test = CommandTable::answer("+CPWD: (\"SC\",8)"),
+         .set = &Self::changePin,
+         .sim = NeedsSim},
+    };
+    table.add(this, rows);
 }
 
 void SimCommands::lock(const QString &pin) {
@@ -65,36 +70,30 @@ QByteArray SimCommands::code() const {
     return {};
 }
 
-CommandTable::Guard SimCommands::equipmentGuard() const {
-    return [this]() -> std::optional<AtResponse> {
-        switch (m_state) {
-        case State::Ready:
-            return std::nullopt;
-        case State::PinRequired:
-            return AtResponse::cmeError(CmeError::SimPinRequired);
-        case State::PukRequired:
-            return AtResponse::cmeError(CmeError::SimPukRequired);
-        case State::Blocked:
-            return AtResponse::cmeError(CmeError::SimFailure);
-        }
-        return std::nullopt;
+std::optional<AtResponse> SimCommands::refusal(CommandTable::Sim family) const {
+    struct Refusal {
+        State state;
+        CmeError equipment;
+        CmsError message;
     };
+    static constexpr Refusal Refusals[] = {
+        {State::PinRequired, CmeError::SimPinRequired, CmsError::SimPinRequired},
+        {State::PukRequired, CmeError::SimPukRequired, CmsError::SimPukRequired},
+        {State::Blocked, CmeError::SimFailure, CmsError::SimFailure},
+    };
+    for (const Refusal &refusal : Refusals) {
+        if (refusal.state == m_state) {
+            return family == CommandTable::Sim::Message ? AtResponse::cmsError(refusal.message)
+                                                        : AtResponse::cmeError(refusal.equipment);
+        }
+    }
+    return std::nullopt;
 }
 
-CommandTable::Guard SimCommands::messageGuard() const {
-    return [this]() -> std::optional<AtResponse> {
-        switch (m_state) {
-        case State::Ready:
-            return std::nullopt;
-        case State::PinRequired:
-            return AtResponse::cmsError(CmsError::SimPinRequired);
-        case State::PukRequired:
-            return AtResponse::cmsError(CmsError::SimPukRequired);
-        case State::Blocked:
-            return AtResponse::cmsError(CmsError::SimFailure);
-        }
-        return std::nullopt;
-    };
+AtResponse SimCommands::readPin(const AtCommand &) const {
+    if (m_state == State::Blocked)
+        return AtResponse::cmeError(CmeError::SimFailure);
+    return AtResponse::text("+CPIN: " + code());
 }
 
 // +CPIN=<pin>[,<newpin>]: the PIN the SIM asks for, or its PUK and the PIN that replaces the

@@ -26,6 +26,9 @@ public:
     void addTo(CommandTable &table);
 
     bool isReady() const { return m_state == State::Ready; }
+    // The wrong PINs and PUKs the SIM takes before it blocks.
+    int pinTries() const { return m_pinTries; }
+    int pukTries() const { return m_pukTries; }
 
     // From now on the SIM has this PIN, and asks for it as after a restart; an empty code turns
     // the PIN off. Either way it is a fresh SIM, with every try left.
@@ -37,10 +40,9 @@ public:
     // "READY", "SIM PIN" or "SIM PUK", as +CPIN? reads.
     QByteArray code() const;
 
-    // What a command that needs the SIM answers while it is not ready: one of 27.007 with
-    // +CME ERROR, a message command with +CMS ERROR.
-    CommandTable::Guard equipmentGuard() const;
-    CommandTable::Guard messageGuard() const;
+    // What a command that needs the SIM answers while it is not ready, in its family of errors;
+    // nothing once the SIM is ready.
+    std::optional<AtResponse> refusal(CommandTable::Sim family) const;
 
 signals:
     // The SIM became ready, or stopped being so.
@@ -48,6 +50,7 @@ signals:
     void noted(const QString &event);
 
 private:
+    AtResponse readPin(const AtCommand &command) const;
     AtResponse enterPin(const AtCommand &command);
     AtResponse facilityLock(const AtCommand &command);
     AtResponse changePin(const AtCommand &command);

@@ -47,6 +47,17 @@ public:
     void restoreDefaults();
 
 private:
+    AtResponse selectService(const AtCommand &command);
+    AtResponse readService(const AtCommand &command) const;
+    AtResponse readTextMode(const AtCommand &command) const;
+    AtResponse readShowHeaders(const AtCommand &command) const;
+    AtResponse setServiceCentre(const AtCommand &command);
+    AtResponse readServiceCentre(const AtCommand &command) const;
+    AtResponse setTextParameters(const AtCommand &command);
+    AtResponse readTextParameters(const AtCommand &command) const;
+    AtResponse selectBroadcasts(const AtCommand &command);
+    AtResponse readBroadcasts(const AtCommand &command) const;
+
     const EquipmentSettings &m_equipment;
     SmsParameters m_parameters;
 };

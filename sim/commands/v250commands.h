@@ -16,6 +16,8 @@ struct V250Settings {
     // &D: what DTR going off, here the program closing the line, does: 0 nothing, 1 and 2
     // drop what is half typed.
     int dtrMode = 2;
+    // X: which result codes a call's progress gives; 4, all of them, as most modems start.
+    int resultCodes = 4;
     int autoAnswerRings = 0; // S0
     int lineEnd = '\r';      // S3
     int responseEnd = '\n';  // S4
@@ -40,6 +42,14 @@ public:
     void restoreDefaults() { m_settings = {}; }
 
 private:
+    AtResponse restore(const AtCommand &command);
+    AtResponse dial(const AtCommand &command) const;
+    AtResponse hangUp(const AtCommand &command) const;
+    AtResponse profile(const AtCommand &command) const;
+    AtResponse identification(const AtCommand &command) const;
+    AtResponse setFlowControl(const AtCommand &command);
+    AtResponse readFlowControl(const AtCommand &command) const;
+
     V250Settings m_settings;
     std::function<void()> m_restoreAll;
 };

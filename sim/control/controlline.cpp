@@ -4,6 +4,7 @@
 #include "controlline.h"
 
 #include "atcommand.h"
+#include "concatenation.h"
 #include "gsmalphabet.h"
 
 #include <QRegularExpression>
@@ -221,8 +222,16 @@ ControlLine::Parsed ControlLine::parse(const QString &line) {
     const QRegularExpressionMatch text = TextAfter.match(rest);
     arguments.first = text.captured(1);
     arguments.text = text.captured(2);
-    if (const auto command = syntax->parse(arguments))
+    if (const auto command = syntax->parse(arguments)) {
+        // Found here rather than when it plays, so that a script's line is named with its number.
+        const auto *message = std::get_if<Sms>(&*command);
+        if (message && Concatenation::split(message->text, 0).isEmpty()) {
+            return {std::nullopt, QStringLiteral("\"%1...\" is too long for a message in 255 "
+                                                 "parts")
+                                      .arg(shown.left(40))};
+        }
         return {command, {}};
+    }
     return {std::nullopt,
             QStringLiteral("\"%1\" is not understood; it takes: %2").arg(shown, usage(*syntax))};
 }

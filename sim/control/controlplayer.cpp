@@ -7,6 +7,12 @@
 
 #include <type_traits>
 
+namespace {
+// Lines played in one turn of the event loop: between turns the modem answers its line, however
+// long the script.
+constexpr int LinesPerTurn = 64;
+} // namespace
+
 ControlPlayer::ControlPlayer(SimulatedModem *modem, QObject *parent)
     : QObject(parent)
     , m_modem(modem) {
@@ -21,7 +27,11 @@ void ControlPlayer::play(const QStringList &lines) {
 }
 
 void ControlPlayer::playWaiting() {
-    while (!m_waiting.isEmpty()) {
+    for (int played = 0; !m_waiting.isEmpty(); ++played) {
+        if (played == LinesPerTurn) {
+            m_wait.start(0);
+            return;
+        }
         const ControlLine::Parsed parsed = ControlLine::parse(m_waiting.takeFirst());
         if (!parsed.error.isEmpty())
             emit told(parsed.error);

@@ -3,6 +3,8 @@
 
 #include "simulatedmodem.h"
 
+#include "modemidentity.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -31,24 +33,37 @@ SimulatedModem::SimulatedModem(QObject *parent)
     : QObject(parent)
     , m_v250([this] { restoreDefaults(); })
     , m_network(m_equipment.settings(), m_sim)
+    , m_simFiles(m_sim, QString::fromLatin1(ModemIdentity::CardIdentity),
+                 QString::fromLatin1(ModemIdentity::SubscriberIdentity),
+                 NetworkCommands::homeOperatorName())
     , m_smsParameters(m_equipment.settings())
-    , m_messages(m_equipment.settings(), m_smsParameters.parameters(), m_network) {
+    , m_storage(m_equipment.settings(), m_smsParameters.parameters())
+    , m_delivery(m_equipment.settings(), m_smsParameters.parameters(), m_network, m_storage)
+    , m_sending(m_equipment.settings(), m_smsParameters.parameters(), m_network, m_storage,
+                m_delivery)
+    , m_status(m_network, [this] { return m_storage.isReceiveStorageFull(); }) {
     m_v250.addTo(m_commands);
     m_equipment.addTo(m_commands);
     m_sim.addTo(m_commands);
     m_network.addTo(m_commands);
+    m_simFiles.addTo(m_commands);
+    m_status.addTo(m_commands);
+    m_packetDomain.addTo(m_commands);
+    m_calls.addTo(m_commands);
     m_smsParameters.addTo(m_commands);
-    m_messages.addTo(m_commands);
-    // What needs the SIM to be ready: what is kept on it, and the services it opens.
-    m_commands.guard({"+CIMI", "+CNUM", "+CPBS", "+CLCK", "+CPWD", "+CUSD"},
-                     m_sim.equipmentGuard());
-    m_commands.guard({"+CSCA", "+CPMS", "+CMGS", "+CMSS", "+CMGW", "+CMGL", "+CMGR", "+CMGD"},
-                     m_sim.messageGuard());
+    m_storage.addTo(m_commands);
+    m_sending.addTo(m_commands);
+    m_delivery.addTo(m_commands);
+    m_commands.setSimGuard([this](CommandTable::Sim family) { return m_sim.refusal(family); });
 
     connect(&m_network, &NetworkCommands::unsolicited, this, &SimulatedModem::hold);
-    connect(&m_messages, &MessageCommands::unsolicited, this, &SimulatedModem::hold);
-    connect(&m_messages, &MessageCommands::messageAccepted, this, &SimulatedModem::messageAccepted);
-    connect(&m_messages, &MessageCommands::noted, this, &SimulatedModem::noted);
+    connect(&m_status, &StatusCommands::unsolicited, this, &SimulatedModem::hold);
+    connect(&m_delivery, &MessageDelivery::unsolicited, this, &SimulatedModem::hold);
+    connect(&m_sending, &MessageSendingCommands::messageAccepted, this,
+            &SimulatedModem::messageAccepted);
+    connect(&m_storage, &MessageStorageCommands::noted, this, &SimulatedModem::noted);
+    connect(&m_sending, &MessageSendingCommands::noted, this, &SimulatedModem::noted);
+    connect(&m_delivery, &MessageDelivery::noted, this, &SimulatedModem::noted);
     connect(&m_network, &NetworkCommands::noted, this, &SimulatedModem::noted);
     connect(&m_sim, &SimCommands::noted, this, &SimulatedModem::noted);
     // A ready SIM lets the modem register, and opens the message service.
@@ -58,8 +73,11 @@ SimulatedModem::SimulatedModem(QObject *parent)
             hold({"SMS Ready"});
     });
     // What waited in the network for the modem comes once it is registered.
-    connect(&m_network, &NetworkCommands::registered, &m_messages,
-            &MessageCommands::deliverWaiting);
+    connect(&m_network, &NetworkCommands::registered, &m_delivery,
+            &MessageDelivery::deliverWaiting);
+    // And once a storage has room for it.
+    connect(&m_storage, &MessageStorageCommands::roomMade, &m_delivery,
+            &MessageDelivery::deliverWaiting);
 
     m_promptTimer.setSingleShot(true);
     m_promptTimer.setInterval(PromptTimeout);
@@ -124,19 +142,19 @@ void SimulatedModem::setNetworkState(NetworkState state) {
 }
 
 bool SimulatedModem::decideReport(int reference, int status) {
-    const bool decided = m_messages.decideReport(reference, status);
+    const bool decided = m_delivery.decideReport(reference, status);
     transmitPending();
     return decided;
 }
 
 void SimulatedModem::setStorageFull(bool full) {
-    m_messages.setStorageFull(full);
+    m_storage.setFull(full);
     transmitPending();
 }
 
 bool SimulatedModem::deliver(const QString &originator, const QString &text,
                              const QDateTime &sent) {
-    const bool delivered = m_messages.receiveText(originator, text, sent);
+    const bool delivered = m_delivery.receiveText(originator, text, sent);
     transmitPending();
     return delivered;
 }
@@ -297,6 +315,9 @@ void SimulatedModem::finish(const AtResponse &response) {
     case AtResponse::Ending::Error:
         resultCode("ERROR", 4);
         break;
+    case AtResponse::Ending::NoCarrier:
+        resultCode("NO CARRIER", 3);
+        break;
     case AtResponse::Ending::CmeError:
         // +CMEE decides between plain ERROR, a number and words (TS 27.007 9.1).
         switch (m_equipment.settings().errorReporting) {
@@ -405,6 +426,8 @@ void SimulatedModem::transmitPending() {
     // A slow answer goes out, with what it held back, when its time comes.
     if (m_answerTimer.isActive())
         return;
+    // Whatever changed the indicators, a command or the network, is told of with the rest.
+    m_status.refresh();
     releaseUnsolicited();
     if (!m_output.isEmpty())
         emit transmit(std::exchange(m_output, {}));
@@ -414,6 +437,11 @@ void SimulatedModem::restoreDefaults() {
     m_v250.restoreDefaults();
     m_equipment.restoreDefaults();
     m_network.restoreDefaults();
+    m_status.restoreDefaults();
+    m_packetDomain.restoreDefaults();
+    m_calls.restoreDefaults();
     m_smsParameters.restoreDefaults();
-    m_messages.restoreDefaults();
+    m_storage.restoreDefaults();
+    m_delivery.restoreDefaults();
+    m_sending.restoreDefaults();
 }

@@ -4,12 +4,18 @@
 #pragma once
 
 #include "acceptedmessage.h"
+#include "callcommands.h"
 #include "commandtable.h"
 #include "equipmentcommands.h"
-#include "messagecommands.h"
+#include "messagedelivery.h"
+#include "messagesendingcommands.h"
+#include "messagestoragecommands.h"
 #include "networkcommands.h"
+#include "packetdomaincommands.h"
 #include "simcommands.h"
+#include "simfilecommands.h"
 #include "smsparametercommands.h"
+#include "statuscommands.h"
 #include "v250commands.h"
 
 #include <QByteArray>
@@ -48,7 +54,7 @@ public:
                  const QDateTime &sent = QDateTime::currentDateTime());
 
     // The last 256 messages taken for sending, the oldest first: one for each message reference.
-    QList<AcceptedMessage> acceptedMessages() const { return m_messages.acceptedMessages(); }
+    QList<AcceptedMessage> acceptedMessages() const { return m_sending.acceptedMessages(); }
 
     // Whether the program at the other end takes what the modem sends, as RTS says under
     // hardware flow control; while it does not, unsolicited codes wait as they do while a
@@ -59,10 +65,14 @@ public:
     void lockSim(const QString &pin);
     // The PUK that unblocks the SIM after three wrong PINs; 12345678 unless set.
     void setPuk(const QString &puk) { m_sim.setPuk(puk); }
+    void setIccid(const QString &iccid) { m_simFiles.setIccid(iccid); }
     // What the network lets the modem do; it starts registered at home.
     void setNetworkState(NetworkState state);
     // +CSQ's <rssi> while there is a network, 0 to 31; 21 unless set.
-    void setSignal(int quality) { m_network.setSignal(quality); }
+    void setSignal(int quality) {
+        m_network.setSignal(quality);
+        transmitPending();
+    }
     // What the network answers a USSD code with.
     void setUssdAnswer(const QString &code, const QString &text) {
         m_network.setUssdAnswer(code, text);
@@ -70,20 +80,20 @@ public:
     // How long after a message that asked for one its status report comes, saying delivered;
     // with none, only when decided. A second unless set.
     void setReportDelay(std::optional<std::chrono::milliseconds> delay) {
-        m_messages.setReportDelay(delay);
+        m_delivery.setReportDelay(delay);
     }
     // The oldest status report waiting on message reference comes now with the TP-Status, 0
     // for delivered; false when none waits.
     bool decideReport(int reference, int status);
     // The next count sends fail with +CMS ERROR: cause; a count of 0 ends that.
-    void rejectSends(int cause, int count) { m_messages.rejectSends(cause, count); }
+    void rejectSends(int cause, int count) { m_delivery.rejectSends(cause, count); }
     // Full, the message storages take no more than they hold now, and what arrives waits in the
     // network until there is room.
     void setStorageFull(bool full);
     // How long a message routed to the terminal under +CSMS=1 waits for +CNMA before routing
     // stops; 15 s unless set.
     void setAcknowledgementTimeout(std::chrono::milliseconds timeout) {
-        m_messages.setAcknowledgementTimeout(timeout);
+        m_delivery.setAcknowledgementTimeout(timeout);
     }
 
     // Every answer waits this long first, as a slow modem's does, while what the terminal sends
@@ -147,8 +157,15 @@ private:
     EquipmentCommands m_equipment;
     SimCommands m_sim;
     NetworkCommands m_network;
+    SimFileCommands m_simFiles;
     SmsParameterCommands m_smsParameters;
-    MessageCommands m_messages;
+    MessageStorageCommands m_storage;
+    MessageDelivery m_delivery;
+    MessageSendingCommands m_sending;
+    // Its indicators follow the network and the storage.
+    StatusCommands m_status;
+    PacketDomainCommands m_packetDomain;
+    CallCommands m_calls;
     CommandTable m_commands;
 
     QByteArray m_output;

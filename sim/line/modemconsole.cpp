@@ -3,6 +3,7 @@
 
 #include "modemconsole.h"
 
+#include <QDebug>
 #include <QSocketNotifier>
 
 #include <utility>
@@ -23,7 +24,7 @@ ModemConsole::ModemConsole(SimulatedModem *modem, QObject *parent)
     : QObject(parent)
     , m_player(modem) {
     connect(&m_player, &ControlPlayer::told, this,
-            [](const QString &text) { qWarning("%s", qPrintable(text.trimmed())); });
+            [](const QString &text) { qWarning().noquote() << text.trimmed(); });
 }
 
 bool ModemConsole::start() {

@@ -6,6 +6,7 @@
 #include "pseudoterminal.h"
 #include "simulatedmodem.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 
 #ifdef Q_OS_UNIX
@@ -50,7 +51,10 @@ bool ModemLine::openPseudoTerminal() {
 }
 
 bool ModemLine::openDevice(const QString &path) {
-    m_port = new QSerialPort(path, this);
+    // The lock file is named after the device opened: a link and its target must be one device,
+    // so that two modemsims cannot split one line between them, as root could.
+    const QString device = QFileInfo(path).canonicalFilePath();
+    m_port = new QSerialPort(device.isEmpty() ? path : device, this);
     m_port->setBaudRate(LineRate);
     // Qt stops reading the device once this much waits, so that leaving input unread holds
     // the program back.
@@ -70,8 +74,12 @@ bool ModemLine::openDevice(const QString &path) {
     connect(m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         if (error == QSerialPort::NoError || !m_port->isOpen())
             return;
-        // Closing at the first error stops the stream of errors a vanished device causes.
-        const QString reason = m_port->errorString();
+        // Closing at the first error stops the stream of errors a vanished device causes. Qt's
+        // own text then is whatever failed last (an ioctl a pseudo-terminal refused, say), not
+        // what happened.
+        const QString reason =
+            QStringLiteral("%1 went away: it was unplugged, or the far end of the line closed")
+                .arg(m_devicePath);
 #ifdef Q_OS_UNIX
         // Qt closes the device before it removes the lock file, and closing a vanished device
         // frees its name for a new one, which would find our lock and be refused: hold the

@@ -53,6 +53,7 @@ public:
     // What send() has queued that the kernel has not taken yet.
     qsizetype queued() const { return m_outgoing.size(); }
 
+    // What the program wrote that readyRead announced.
     QByteArray readAll();
 
     LineSettings lineSettings() const;
@@ -62,15 +63,25 @@ public:
 
 signals:
     void readyRead();
-    // The program that had the device open closed it, after readyRead for what it wrote last.
-    // What it had not read, queued or in the kernel, is gone, and any lock it left on the
-    // device is lifted, so that the next program to open the device starts afresh.
+    // The program that had the device open closed it, after readyRead for what it wrote last
+    // and before readyRead for anything the next program writes. What it had not read, queued
+    // or in the kernel, is gone, and any lock it left on the device is lifted, so that the next
+    // program to open the device starts afresh.
     void hungUp();
     // Some of what send() queued went out.
     void sent();
 
 private:
-    void watchDevice();
+    // Programs' comings and goings since they were last read, in the order that matters: closes
+    // before the last open, an open, closes after it (or any, if none opened).
+    struct Comings {
+        bool leftBefore = false;
+        bool came = false;
+        bool leftAfter = false;
+    };
+
+    void takeInput();
+    Comings readComings();
     void hangUp();
     void writeQueued();
     void updateReading();
@@ -82,6 +93,7 @@ private:
     // Tells of programs opening and closing the device.
     int m_watch = -1;
     bool m_programPresent = true;
+    QByteArray m_incoming;
     QByteArray m_outgoing;
     QString m_devicePath;
     QString m_error;

@@ -56,12 +56,7 @@ PseudoTerminal::PseudoTerminal(QObject *parent)
     ::tcsetattr(m_slave, TCSANOW, &raw);
 
     m_reader = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
-    connect(m_reader, &QSocketNotifier::activated, this, [this] {
-        // A program's arrival is queued when it opens the device, before it can write, and its
-        // leaving before anything it writes after: seen first, input is never misplaced.
-        watchDevice();
-        emit readyRead();
-    });
+    connect(m_reader, &QSocketNotifier::activated, this, &PseudoTerminal::takeInput);
     m_writer = new QSocketNotifier(m_master, QSocketNotifier::Write, this);
     m_writer->setEnabled(false);
     connect(m_writer, &QSocketNotifier::activated, this, &PseudoTerminal::writeQueued);
@@ -74,7 +69,7 @@ PseudoTerminal::PseudoTerminal(QObject *parent)
                                             IN_OPEN | IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) >= 0) {
         m_programPresent = false;
         m_watcher = new QSocketNotifier(m_watch, QSocketNotifier::Read, this);
-        connect(m_watcher, &QSocketNotifier::activated, this, &PseudoTerminal::watchDevice);
+        connect(m_watcher, &QSocketNotifier::activated, this, &PseudoTerminal::takeInput);
     }
 #endif
     updateReading();
@@ -109,16 +104,7 @@ void PseudoTerminal::send(const QByteArray &data) {
 }
 
 QByteArray PseudoTerminal::readAll() {
-    QByteArray data;
-    char buffer[4096];
-    ssize_t n = 0;
-    while (m_master >= 0 && (n = ::read(m_master, buffer, sizeof buffer)) > 0)
-        data.append(buffer, n);
-    // Only a program that holds the device can write to it. One that writes is there, though
-    // another program's close, which ends the session, made it look gone.
-    if (!data.isEmpty())
-        m_programPresent = true;
-    return data;
+    return std::exchange(m_incoming, {});
 }
 
 PseudoTerminal::LineSettings PseudoTerminal::lineSettings() const {
@@ -154,8 +140,40 @@ void PseudoTerminal::close() {
     m_outgoing.clear();
 }
 
-void PseudoTerminal::watchDevice() {
+void PseudoTerminal::takeInput() {
+    // The master holds one stream of bytes, whoever wrote them. A program's opening is queued
+    // before it can write, and its closing after all it wrote; so bytes read before the
+    // openings and closings read next follow any closing that comes before an opening (they
+    // are the new program's first), and come before a closing with no opening after it (they
+    // are the leaving program's last). A hang-up thus ends only what the program before left
+    // unfinished. What a program wrote just before closing, if the next one opened before it
+    // was read, cannot be told from the next one's bytes and goes with them.
+    QByteArray input;
+    char buffer[4096];
+    ssize_t n = 0;
+    while (m_master >= 0 && (n = ::read(m_master, buffer, sizeof buffer)) > 0)
+        input.append(buffer, n);
+    const Comings comings = readComings();
+
+    if (comings.leftBefore)
+        hangUp();
+    // Only a program that holds the device can write to it. One that writes is there, though
+    // another program's close, which ends the session, made it look gone.
+    if (comings.came || !input.isEmpty())
+        m_programPresent = true;
+    if (!input.isEmpty()) {
+        m_incoming += input;
+        emit readyRead();
+    }
+    if (comings.leftAfter)
+        hangUp();
+}
+
+PseudoTerminal::Comings PseudoTerminal::readComings() {
+    Comings comings;
 #ifdef Q_OS_LINUX
+    if (m_watch < 0)
+        return comings;
     alignas(inotify_event) char buffer[4096];
     ssize_t length = 0;
     while ((length = ::read(m_watch, buffer, sizeof buffer)) > 0) {
@@ -163,19 +181,21 @@ void PseudoTerminal::watchDevice() {
             const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
             // Any close ends the session: events of one kind may merge in the kernel's queue,
             // so counting opens against closes could miss the last close.
+            if (event->mask & IN_OPEN) {
+                comings.leftBefore = comings.leftBefore || comings.leftAfter;
+                comings.leftAfter = false;
+                comings.came = true;
+            }
             if (event->mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE))
-                hangUp();
-            if (event->mask & IN_OPEN)
-                m_programPresent = true;
+                comings.leftAfter = true;
             at += qsizetype(sizeof(inotify_event)) + event->len;
         }
     }
 #endif
+    return comings;
 }
 
 void PseudoTerminal::hangUp() {
-    // What the program wrote before it closed is part of its session: read it, answers lost.
-    emit readyRead();
     m_programPresent = false;
     m_outgoing.clear();
     // A program that left the device locked for its own use would keep everyone else out.

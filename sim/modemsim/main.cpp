@@ -1,24 +1,15 @@
 // SPDX-FileCopyrightText: 2026 ModemPad developers <modempad@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controlline.h"
 #include "controlplayer.h"
-#include "modemconsole.h"
-#include "modemline.h"
-#include "modemlog.h"
-#include "simulatedmodem.h"
+#include "modemrig.h"
+#include "modemsimoptions.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QRegularExpression>
+#include <QDebug>
 #include <QSocketNotifier>
 
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <optional>
-#include <utility>
+#include <variant>
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <csignal>
@@ -61,31 +52,8 @@ void quitOnStopSignals() {
 #endif
 }
 
-[[noreturn]] void usageError(const QString &message) {
-    qCritical("modemsim: %s", qPrintable(message));
-    std::exit(2);
-}
-
 void tell(const QString &text) {
-    qWarning("%s", qPrintable(text.trimmed()));
-}
-
-// The lines of a script, each checked before any is played, so that a mistake shows at once
-// rather than halfway through a scenario.
-QStringList scriptLines(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        usageError(QStringLiteral("cannot read the script %1: %2").arg(path, file.errorString()));
-    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    QStringList errors;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString error = ControlLine::parse(lines.at(i)).error;
-        if (!error.isEmpty())
-            errors.append(QStringLiteral("%1:%2: %3").arg(path).arg(i + 1).arg(error));
-    }
-    if (!errors.isEmpty())
-        usageError(errors.join(u'\n'));
-    return lines;
+    qWarning().noquote() << text.trimmed();
 }
 
 } // namespace
@@ -94,126 +62,48 @@ int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("modemsim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MODEMPAD_VERSION));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "A simulated GSM modem that takes AT commands and SMS in PDU and text mode. Prints the "
-        "device to open, then the dialogue. Reads lines of its control language from standard "
-        "input and a script, such as \"sms +447700900456 Hello there\" (a message from that "
-        "number arrives) or \"network off\"; \"help\" lists them."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption paced(QStringLiteral("paced"),
-                                   QStringLiteral("Answer at 2400 baud, as a real line does."));
-    const QCommandLineOption pin(QStringLiteral("pin"),
-                                 QStringLiteral("The SIM asks for this PIN, 4 to 8 digits."),
-                                 QStringLiteral("CODE"));
-    const QCommandLineOption puk(
-        QStringLiteral("puk"),
-        QStringLiteral("The PUK that unblocks the SIM after three wrong PINs, 8 digits; "
-                       "12345678 unless given."),
-        QStringLiteral("CODE"));
-    const QCommandLineOption network(
-        QStringLiteral("network"),
-        QStringLiteral("How the network starts: off, home (unless given), roaming, denied or "
-                       "searching."),
-        QStringLiteral("STATE"));
-    const QCommandLineOption signal(
-        QStringLiteral("signal"),
-        QStringLiteral("The signal strength +CSQ reports, 0 to 31 (21 unless given) or 99."),
-        QStringLiteral("N"));
-    const QCommandLineOption delay(
-        QStringLiteral("delay"),
-        QStringLiteral("Every answer waits this long first, such as 300ms or 2s."),
-        QStringLiteral("DURATION"));
-    const QCommandLineOption reportDelay(
-        QStringLiteral("report-delay"),
-        QStringLiteral("How long after a message that asks for one its status report comes, "
-                       "saying delivered, such as 500ms or 10s (1s unless given); never: only "
-                       "when a \"report\" line decides it."),
-        QStringLiteral("DURATION"));
-    const QCommandLineOption script(
-        QStringLiteral("script"),
-        QStringLiteral("Play the lines of FILE, the control language with its waits, from the "
-                       "start; standard input works alongside."),
-        QStringLiteral("FILE"));
-    parser.addOptions({paced, pin, puk, network, signal, delay, reportDelay, script});
-    parser.addPositionalArgument(
-        QStringLiteral("device"),
-        QStringLiteral("A device to answer on instead of a new pseudo-terminal."),
-        QStringLiteral("[device]"));
-    parser.process(app);
-    if (parser.positionalArguments().size() > 1) {
-        qCritical("modemsim: one device at most\n\n%s", qPrintable(parser.helpText()));
+    const auto parsed = ModemSimOptions::parse(app);
+    if (const auto *mistake = std::get_if<QString>(&parsed)) {
+        qCritical("modemsim: %s", qPrintable(*mistake));
         return 2;
     }
+    // A mistake has returned above; get_if, unlike std::get, cannot throw out of main.
+    const ModemSimOptions &options = *std::get_if<ModemSimOptions>(&parsed);
 
-    // Checked before anything starts, each as the line of the control language it stands for.
-    QStringList startLines;
-    for (const auto &[option, line] : {std::pair(&pin, "pin"), std::pair(&network, "network"),
-                                       std::pair(&signal, "signal"), std::pair(&delay, "delay")}) {
-        if (!parser.isSet(*option))
-            continue;
-        const QString text = QLatin1String(line) + u' ' + parser.value(*option);
-        const QString error = ControlLine::parse(text).error;
-        if (!error.isEmpty())
-            usageError(QStringLiteral("--%1: %2").arg(option->names().constFirst(), error));
-        startLines.append(text);
-    }
-    // Anchored whole: "$" alone would also take a PUK with a line feed after it, which no
-    // AT+CPIN could ever match.
-    static const QRegularExpression Puk(QRegularExpression::anchoredPattern(u"[0-9]{8}"));
-    if (parser.isSet(puk) && !Puk.match(parser.value(puk)).hasMatch())
-        usageError(QStringLiteral("--puk takes 8 digits, not \"%1\"").arg(parser.value(puk)));
-    std::optional<std::chrono::milliseconds> reportAfter = std::chrono::seconds(1);
-    if (parser.isSet(reportDelay)) {
-        const QString value = parser.value(reportDelay);
-        reportAfter = ControlLine::duration(value, false);
-        if (!reportAfter && value != QLatin1String("never"))
-            usageError(QStringLiteral("--report-delay takes a duration such as 500ms or 10s, a "
-                                      "day at most, or never; not \"%1\"")
-                           .arg(value));
-    }
-    const QStringList scenario =
-        parser.isSet(script) ? scriptLines(parser.value(script)) : QStringList();
-
-    QFile output;
-    output.open(stdout, QIODevice::WriteOnly);
-
-    SimulatedModem modem;
-    if (parser.isSet(puk))
-        modem.setPuk(parser.value(puk));
-    modem.setReportDelay(reportAfter);
-    ModemLine line(&modem);
-    line.setPaced(parser.isSet(paced));
-    const QString device = parser.positionalArguments().value(0);
-    if (!(device.isEmpty() ? line.openPseudoTerminal() : line.openDevice(device))) {
+    ModemRig rig;
+    // Before the device is opened and locked: a signal that came between would leave the lock.
+    quitOnStopSignals();
+    if (!options.puk.isEmpty())
+        rig.modem().setPuk(options.puk);
+    if (!options.iccid.isEmpty())
+        rig.modem().setIccid(options.iccid);
+    rig.modem().setReportDelay(options.reportDelay);
+    rig.line().setPaced(options.paced);
+    if (!rig.open(options.device)) {
         qCritical("modemsim: cannot open %s: %s",
-                  qPrintable(device.isEmpty() ? QStringLiteral("a pseudo-terminal") : device),
-                  qPrintable(line.errorString()));
+                  qPrintable(options.device.isEmpty() ? QStringLiteral("a pseudo-terminal")
+                                                      : options.device),
+                  qPrintable(rig.line().errorString()));
         return 1;
     }
-    ModemLog log(&modem, &output);
-    log.writeLine(line.devicePath());
-    ControlPlayer(&modem).play(startLines);
-    ControlPlayer scriptPlayer(&modem);
+    rig.log().writeLine(rig.line().devicePath());
+    ControlPlayer(&rig.modem()).play(options.startLines);
+    ControlPlayer scriptPlayer(&rig.modem());
     QObject::connect(&scriptPlayer, &ControlPlayer::told, &tell);
-    if (parser.isSet(script)) {
-        QObject::connect(&scriptPlayer, &ControlPlayer::finished, &log, [&log, &parser, &script] {
-            log.writeLine(
-                QStringLiteral("-- the script %1 has played to its end").arg(parser.value(script)));
+    if (!options.scriptPath.isEmpty()) {
+        QObject::connect(&scriptPlayer, &ControlPlayer::finished, &rig, [&rig, &options] {
+            rig.log().writeLine(
+                QStringLiteral("-- the script %1 has played to its end").arg(options.scriptPath));
         });
-        scriptPlayer.play(scenario);
+        scriptPlayer.play(options.script);
     }
-    ModemConsole console(&modem);
-    if (!console.start())
-        log.writeLine(QStringLiteral("-- messages cannot arrive from standard input: ") +
-                      console.errorString());
+    rig.startConsole();
 
-    quitOnStopSignals();
-    QObject::connect(&line, &ModemLine::lost, &app, [](const QString &reason) {
-        qCritical("modemsim: line lost: %s", qPrintable(reason));
+    QObject::connect(&rig.line(), &ModemLine::lost, &app, [](const QString &reason) {
+        qCritical().noquote() << "modemsim: line lost:" << reason;
         QCoreApplication::exit(1);
     });
-    return app.exec();
+    const int status = app.exec();
+    rig.drain();
+    return status;
 }

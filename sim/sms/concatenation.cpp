@@ -4,14 +4,13 @@
 #include "concatenation.h"
 
 #include "gsmalphabet.h"
+#include "smslimits.h"
 
 #include <algorithm>
 #include <numeric>
 
 namespace {
 
-constexpr int SingleSeptets = 160;
-constexpr int SingleUnits = 70;
 // What is left once a part's six-octet header is in: 153 septets, or 67 UCS2 characters.
 constexpr int PartSeptets = 153;
 constexpr int PartUnits = 67;
@@ -47,7 +46,7 @@ QStringList cut(const QString &text, int limit, SmsCoding coding) {
 QList<Concatenation::Segment> Concatenation::split(const QString &text, int reference) {
     const auto septets = GsmAlphabet::fromString(text);
     const SmsCoding coding = septets ? SmsCoding::Gsm7Bit : SmsCoding::Ucs2;
-    if (septets ? septets->size() <= SingleSeptets : text.size() <= SingleUnits)
+    if (septets ? septets->size() <= SmsLimits::Septets : text.size() <= SmsLimits::Ucs2Units)
         return {{coding, {}, text}};
 
     const QStringList pieces = cut(text, septets ? PartSeptets : PartUnits, coding);

@@ -5,6 +5,7 @@
 
 #include "datacodingscheme.h"
 #include "gsmalphabet.h"
+#include "smslimits.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,8 +17,6 @@ quint8 octetAt(const QByteArray &octets, qsizetype index) {
     return index < octets.size() ? quint8(octets.at(index)) : 0;
 }
 
-constexpr int MaxSeptets = 160;
-constexpr int MaxOctets = 140;
 constexpr int InternationalNumber = 0x10;
 constexpr int AlphanumericNumber = 0x50;
 
@@ -164,7 +163,7 @@ std::optional<CmsError> decodeUserData(int length, const QByteArray &userData, b
 
     if (message.coding == SmsSubmit::Coding::Gsm7Bit) {
         const int headerSeptets = (headerOctets * 8 + 6) / 7;
-        if (length > MaxSeptets || userData.size() != (length * 7 + 7) / 8 ||
+        if (length > SmsLimits::Septets || userData.size() != (length * 7 + 7) / 8 ||
             headerSeptets > length)
             return CmsError::InvalidPduParameter;
         const QByteArray septets =
@@ -174,7 +173,7 @@ std::optional<CmsError> decodeUserData(int length, const QByteArray &userData, b
         return std::nullopt;
     }
 
-    if (length > MaxOctets || userData.size() != length || headerOctets > length)
+    if (length > SmsLimits::Octets || userData.size() != length || headerOctets > length)
         return CmsError::InvalidPduParameter;
     const QByteArray payload = userData.mid(headerOctets);
     if (message.coding == SmsSubmit::Coding::EightBit) {

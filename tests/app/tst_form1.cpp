@@ -3,6 +3,7 @@
 
 #include "commcontrol.h"
 #include "commerror.h"
+#include "failurebox.h"
 #include "form1.h"
 #include "linetest.h"
 #include "modemcommands.h"
@@ -214,6 +215,12 @@ void TestForm1::connectFailures_data() {
         << QStringList{"/dev/null"} << int(CommError::SettingRefused) << true;
     QTest::newRow("second Connect")
         << QStringList{"5", "5"} << int(CommError::PortAlreadyOpen) << true;
+    QTest::newRow("send before Connect, the port box as it starts")
+        << QStringList{"5"} << int(CommError::PortNotOpen) << false;
+    QTest::newRow("send before Connect, a typed number")
+        << QStringList{"3"} << int(CommError::PortNotOpen) << false;
+    QTest::newRow("send before Connect, a typed path")
+        << QStringList{" /dev/ttyUSB0"} << int(CommError::PortNotOpen) << false;
 }
 
 void TestForm1::connectFailures() {
@@ -222,17 +229,24 @@ void TestForm1::connectFailures() {
     QFETCH(bool, portTouched);
 
     WindowOnLine window;
+    // Error 8 comes from a send button, the others from Connect.
+    const QString button = error == CommError::PortNotOpen ? "Command1" : "Connect";
     const LineTest::Failure failure = LineTest::runUntilExit([&] {
         for (const QString &text : typed) {
             window.port->setText(text);
-            window.press(QStringLiteral("Connect"));
+            window.press(button);
         }
     });
     QCOMPARE(failure.exitStatus, 1);
     QVERIFY2(failure.message.startsWith(failureText(error)), qPrintable(failure.message));
     QVERIFY2(failure.readAloud.contains(failure.message), qPrintable(failure.readAloud.join('|')));
+    // The description names the port as typed, and port 5 with the device behind it.
+    const QString port = typed.last().trimmed();
+    QVERIFY2(failure.message.contains(port == u"5" ? "5 (" + window.modem.devicePath() : port),
+             qPrintable(failure.message));
     QVERIFY(!window.comm->portOpen());
-    // A number that does not convert never reaches the component: it is as it was created.
+    // A number that does not convert never reaches the component, nor does a send before
+    // Connect: it is as it was created.
     if (!portTouched) {
         const CommControl untouched;
         QCOMPARE(window.comm->commPort(), untouched.commPort());
@@ -316,7 +330,8 @@ void TestForm1::everyByteValueReachesTheLog() {
     QVERIFY(window.modem.write(bytes));
 
     // However the line divided the bytes, taking out the blanks leaves them all, in order.
-    QString expected = QStringLiteral("Text1") + ReceiveLog::toText(bytes);
+    QString expected = QStringLiteral("Text1") +
+                       ReceiveLog::toText(bytes, ReceiveLog::controlsIn(window.log->font()));
     expected.remove(u' ');
     QTRY_COMPARE(window.log->toPlainText().remove(u' '), expected);
 }

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "commcontrol.h"
+#include "failurebox.h"
 #include "failurepolicy.h"
 #include "form1.h"
-#include "linetest.h"
 #include "pseudoterminal.h"
 #include "smssubmit.h"
 #include "startoptions.h"
@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,6 +48,8 @@ private slots:
     void initTestCase();
     void commandLineAndFile_data();
     void commandLineAndFile();
+    void notReadFaithfully_data();
+    void notReadFaithfully();
     void onTheWire_data();
     void onTheWire();
 };
@@ -85,6 +89,9 @@ void TestStartOptions::commandLineAndFile_data() {
                             << "\"0\" is not a line speed";
     QTest::newRow("baud not a number") << QStringList{"--baud", "fast"} << QByteArray("baud=fast")
                                        << 2 << "\"fast\" is not a line speed";
+    QTest::newRow("a port longer than any path")
+        << QStringList{"--port", QString(5000, u'/')} << "port=" + QByteArray(5000, '/') << 2
+        << "the port has 5000 bytes, more than the 4095";
     QTest::newRow("unknown option, after one of Qt's")
         << QStringList{"-platform", "offscreen", "--speed", "9600"} << QByteArray("speed=9600") << 2
         << "speed";
@@ -131,6 +138,60 @@ void TestStartOptions::commandLineAndFile() {
     QVERIFY2(failure.message.startsWith(QStringLiteral("Error 14\n")) &&
                  failure.message.contains(folder.file) && failure.message.contains(option.mid(2)) &&
                  failure.message.contains(said),
+             qPrintable(failure.message));
+}
+
+void TestStartOptions::notReadFaithfully_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("fifo");
+    // For printf(1): QProcess takes arguments only as text, which cannot hold a stray byte.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("settings in Latin-1")
+        << QByteArray("baud=9600\ntext=\"caf\xE9 ok\"\n") << false << ""
+        << "its byte 20, on line 2, is 0xE9";
+    QTest::newRow("settings cut in a character") << QByteArray("text=\"caf\xC3") << false << ""
+                                                 << "its byte 10, on line 1, is 0xC3";
+    QTest::newRow("settings a FIFO") << QByteArray() << true << ""
+                                     << "is not a regular file";
+    QTest::newRow("settings of 100 KB") << "text=" + QByteArray(100'000, 'x') << false << ""
+                                        << "has 100005 bytes, more than the 65536";
+    QTest::newRow("--text in Latin-1") << QByteArray() << false << "caf\\351 ok"
+                                       << "the value of --text is not in UTF-8: its byte 4 is 0xE9";
+}
+
+// What cannot be read as written is refused, and said where, rather than read changed: a byte
+// taken as U+FFFD turns a text into UCS2, with less than half the room. A FIFO is not opened at
+// all, which would wait for a writer for ever, even for --version.
+void TestStartOptions::notReadFaithfully() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, text);
+    QFETCH(QString, said);
+
+    const SettingsFolder folder(file);
+    if (QFETCH(bool, fifo); fifo)
+        QCOMPARE(::mkfifo(QFile::encodeName(folder.file), 0600), 0);
+    QProcess modempad;
+    modempad.start(
+        QStringLiteral("/bin/sh"),
+        {"-c", "exec \"$0\" ${1:+--text \"$(printf \"$1\")\"} --version", MODEMPAD_PATH, text});
+    QVERIFY(modempad.waitForFinished());
+    if (!text.isEmpty()) {
+        QCOMPARE(modempad.exitCode(), 2);
+        const QString error = QString::fromUtf8(modempad.readAllStandardError());
+        QVERIFY2(error.contains(said), qPrintable(error));
+        return;
+    }
+    QCOMPARE(modempad.exitCode(), 0);
+
+    QCommandLineParser parser;
+    const StartOptions options(parser, Setting::names());
+    QVERIFY(parser.parse({QStringLiteral("modempad")}));
+    const LineTest::Failure failure =
+        LineTest::runUntilExit([&] { FailurePolicy::run([&] { options.settings(); }); });
+    QVERIFY2(failure.message.startsWith(QStringLiteral("Error 14\n")) &&
+                 failure.message.contains(folder.file) && failure.message.contains(said),
              qPrintable(failure.message));
 }
 
@@ -181,7 +242,7 @@ void TestStartOptions::onTheWire() {
     QCOMPARE(options.commandLineFault(), QString());
     Form1 form(options.settings());
     if (!portByPath)
-        form.findChild<CommControl *>()->mapPort(5, modem.devicePath());
+        form.port().mapPort(5, modem.devicePath());
     for (const char *button : {"Connect", "Command2", "Command3"})
         form.findChild<QPushButton *>(QLatin1String(button))->click();
 

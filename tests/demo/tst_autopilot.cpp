@@ -65,7 +65,7 @@ void TestAutopilot::endsWith() {
                            : port5 == u"other modem" ? otherLine.devicePath()
                            : port5 == u"silent"      ? silentLine.devicePath()
                                                      : port5;
-    form.findChild<CommControl *>(QStringLiteral("Comm1"))->mapPort(5, device);
+    form.port().mapPort(5, device);
     form.show();
 
     if (!complaint.isEmpty()) {

@@ -32,7 +32,7 @@ public:
     explicit Bench(bool paced = false) {
         line.setPaced(paced);
         opened = line.openPseudoTerminal();
-        form.findChild<CommControl *>(QStringLiteral("Comm1"))->mapPort(5, line.devicePath());
+        form.port().mapPort(5, line.devicePath());
         form.show();
         // A failure shows a modal box; close it as a user would and remember what it said.
         QObject::connect(&boxWatch, &QTimer::timeout, [this] {
@@ -138,7 +138,7 @@ void TestSendDialogue::dialogue() {
     // The modem's errors are the modem's: the window stays up with its port open.
     QCOMPARE(bench.failures, QStringList());
     QVERIFY(bench.form.isVisible());
-    QVERIFY(bench.form.findChild<CommControl *>(QStringLiteral("Comm1"))->portOpen());
+    QVERIFY(bench.form.port().portOpen());
 
     const QList<AcceptedMessage> accepted = bench.modem.acceptedMessages();
     QCOMPARE(accepted.size(), messages);

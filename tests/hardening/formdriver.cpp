@@ -12,11 +12,14 @@
 //   open         answers "open 1" while the port is open, else "open 0"
 //   quit         closes the window as a user would
 //
+// SIGTERM, SIGHUP and SIGINT close it as modempad's do.
+//
 // A message box is answered at once with "box " and its text, percent-encoded, and closed with
 // its default button, as a user reading it would. The process ends with the window's exit status.
 
 #include "commcontrol.h"
 #include "form1.h"
+#include "stopsignals.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -54,12 +57,13 @@ public:
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     Form1 form;
-    auto *port = form.findChild<CommControl *>(QStringLiteral("Comm1"));
+    CommControl *port = &form.port();
     for (const QString &mapping : app.arguments().mid(1))
         port->mapPort(mapping.section(QLatin1Char('='), 0, 0).toShort(),
                       mapping.section(QLatin1Char('='), 1));
     BoxReader boxReader;
     app.installEventFilter(&boxReader);
+    const StopSignals stop(&form);
     form.show();
 
     QByteArray pending;

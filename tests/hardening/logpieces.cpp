@@ -4,6 +4,7 @@
 #include "logpieces.h"
 
 #include "commcontrol.h"
+#include "receivelog.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -14,7 +15,8 @@
 
 LogPieces::LogPieces(QPlainTextEdit &log, CommControl &port)
     : m_log(log)
-    , m_start(log.document()->characterCount() - 1) {
+    , m_start(log.document()->characterCount() - 1)
+    , m_pictures(ReceiveLog::controlsIn(log.font()) == ReceiveLog::Controls::Pictures) {
     connect(log.document(), &QTextDocument::contentsChange, this,
             [this](int, int, int added) { m_added += added; });
     connect(&port, &CommControl::OnComm, this, [this, &port] {
@@ -23,19 +25,19 @@ LogPieces::LogPieces(QPlainTextEdit &log, CommControl &port)
     });
 }
 
-QString LogPieces::shown(unsigned char byte) {
+QString LogPieces::shown(unsigned char byte) const {
     if (byte == '\r' || byte == '\n')
         return QStringLiteral("\n");
-    if (byte < 0x20)
-        return QChar(0x2400 + byte);
-    if (byte < 0x7F)
+    if (byte >= 0x20 && byte < 0x7F)
         return QChar(byte);
-    if (byte == 0x7F)
+    if (m_pictures && byte < 0x20)
+        return QChar(0x2400 + byte);
+    if (m_pictures && byte == 0x7F)
         return QChar(0x2421);
     return QChar(0x27E8) + QString::asprintf("%02X", byte) + QChar(0x27E9);
 }
 
-qsizetype LogPieces::shownLength(QByteArrayView sent) {
+qsizetype LogPieces::shownLength(QByteArrayView sent) const {
     qsizetype length = 0;
     for (qsizetype i = 0; i < sent.size(); ++i) {
         length += shown(static_cast<unsigned char>(sent[i])).size();

@@ -22,10 +22,11 @@ public:
     qsizetype shownLength() const { return m_added - m_pieces; }
 
     // How the log shows a byte: printable ASCII as itself, CR and LF as a line break, other
-    // control bytes as their control pictures (DEL as U+2421), the rest as <XX> in angle brackets.
-    static QString shown(unsigned char byte);
+    // control bytes as their control pictures (DEL as U+2421) where the log's font draws them,
+    // the rest as <XX> in angle brackets.
+    QString shown(unsigned char byte) const;
     // The characters `sent` takes in the log when it arrives in one piece.
-    static qsizetype shownLength(QByteArrayView sent);
+    qsizetype shownLength(QByteArrayView sent) const;
 
     // The offset of the first byte of `sent` that the log does not show where and as it should
     // (pieces of one blank, then the piece's bytes each as shown()); -1 when it shows every
@@ -35,6 +36,7 @@ public:
 private:
     QPlainTextEdit &m_log;
     qsizetype m_start;
+    bool m_pictures;
     qsizetype m_added = 0;
     qsizetype m_pieces = 0;
 };

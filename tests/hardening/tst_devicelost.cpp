@@ -55,6 +55,8 @@ void TestDeviceLost::farEndHangsUp() {
     // A window spinning on the lost device would take a whole core.
     QVERIFY2(share < 0.2, qPrintable(QString::number(share)));
     QCOMPARE(window.command("open", "open "), "open 0");
+    // The window shows nothing when the device goes: the next use of the port tells of it.
+    QCOMPARE(window.boxText(), QString());
 
     window.command("click Command1", "box ");
     QVERIFY2(window.boxText().startsWith(QLatin1String("Error 11")), qPrintable(window.boxText()));

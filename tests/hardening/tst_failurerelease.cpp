@@ -52,7 +52,7 @@ void TestFailureRelease::initTestCase() {
     // Qt opens some files of its own the first time a window shows or a port opens; let it.
     PseudoTerminal line;
     Form1 window;
-    window.findChild<CommControl *>(QStringLiteral("Comm1"))->mapPort(5, line.devicePath());
+    window.port().mapPort(5, line.devicePath());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     click(window, QStringLiteral("Connect"));
@@ -99,7 +99,7 @@ void TestFailureRelease::releasesEverything() {
     if (held)
         QVERIFY(holder.open(QIODevice::ReadWrite));
     Form1 window;
-    auto *port = window.findChild<CommControl *>(QStringLiteral("Comm1"));
+    CommControl *port = &window.port();
     port->mapPort(5, device);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

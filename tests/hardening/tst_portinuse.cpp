@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <csignal>
+
 // Two ModemPads, one port: the second is told the port is in use and ends by the failure
 // policy; the first keeps its port and every byte the modem sends.
 class TestPortInUse : public QObject {
@@ -15,6 +17,8 @@ class TestPortInUse : public QObject {
 
 private slots:
     void secondWindowRefused();
+    void lockGoesWithASignal_data();
+    void lockGoesWithASignal();
 };
 
 void TestPortInUse::secondWindowRefused() {
@@ -45,6 +49,30 @@ void TestPortInUse::secondWindowRefused() {
     const qint64 firstProcess = first.processId();
     QCOMPARE(first.exitStatus(), 0);
     QVERIFY(PortLock::holder(line.devicePath()) != firstProcess);
+}
+
+void TestPortInUse::lockGoesWithASignal_data() {
+    QTest::addColumn<int>("signal");
+
+    QTest::newRow("SIGTERM, a kill") << int(SIGTERM);
+    QTest::newRow("SIGHUP, a logout") << int(SIGHUP);
+    QTest::newRow("SIGINT, Ctrl-C") << int(SIGINT);
+}
+
+// Killed, the window closes as a user closes it: the lock goes with it, and no other user is
+// shut out by a lock nobody holds.
+void TestPortInUse::lockGoesWithASignal() {
+    QFETCH(int, signal);
+    PseudoTerminal line;
+    DrivenWindow window(5, line.devicePath());
+    QVERIFY(window.isReady());
+    window.command("click Connect", "clicked");
+    const qint64 process = window.processId();
+    QCOMPARE(PortLock::holder(line.devicePath()), process);
+
+    QCOMPARE(::kill(pid_t(process), signal), 0);
+    QCOMPARE(window.exitStatus(), 0);
+    QVERIFY(PortLock::holder(line.devicePath()) != process);
 }
 
 QTEST_GUILESS_MAIN(TestPortInUse)

@@ -54,7 +54,7 @@ void TestReceivedBytes::shownInFull() {
     QVERIFY(QTest::qWaitForWindowExposed(&window.form));
     window.press(QStringLiteral("Connect"));
     LogPieces pieces(*window.log, *window.comm);
-    const qsizetype expected = LogPieces::shownLength(sent);
+    const qsizetype expected = pieces.shownLength(sent);
     const LineWriter writer(window.modem, sent);
     QTRY_VERIFY_WITH_TIMEOUT(pieces.shownLength() >= expected, 60000);
     QTRY_VERIFY(writer.isDone());

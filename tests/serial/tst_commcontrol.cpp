@@ -5,6 +5,7 @@
 #include "commerror.h"
 #include "linetest.h"
 #include "pseudoterminal.h"
+#include "thrownby.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -4,13 +4,16 @@
 #include "commcontrol.h"
 #include "commerror.h"
 #include "linetest.h"
+#include "portlock.h"
 #include "pseudoterminal.h"
+#include "thrownby.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -20,6 +23,35 @@
 #endif
 
 using LineTest::thrownBy;
+
+namespace {
+
+#ifdef Q_OS_UNIX
+// Root opens what it likes: runs the test function `slot` again as nobody, with `device` in the
+// environment variable `variable`, and passes or skips as it does.
+void rerunAsNobody(const char *slot, const char *variable, const QString &device) {
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (setpriv.isEmpty())
+        QSKIP("Running as root without setpriv (util-linux): cannot try the device as an "
+              "unprivileged user.");
+    QProcess asNobody;
+    asNobody.setProcessChannelMode(QProcess::ForwardedChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(variable), device);
+    asNobody.setProcessEnvironment(environment);
+    asNobody.start(setpriv, {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                             QStringLiteral("--clear-groups"),
+                             QCoreApplication::applicationFilePath(), QLatin1String(slot)});
+    QVERIFY(asNobody.waitForFinished());
+    QCOMPARE(asNobody.exitStatus(), QProcess::NormalExit);
+    // setpriv's own codes for a program it cannot start (126, 127).
+    if (asNobody.exitCode() >= 126)
+        QSKIP("nobody may not run this test from where it was built.");
+    QCOMPARE(asNobody.exitCode(), 0);
+}
+#endif
+
+} // namespace
 
 // What a person reads when a port cannot be used: each description must name the port and its
 // device and say what to do about it, since the box that shows it is all they get.
@@ -33,6 +65,7 @@ private slots:
     void portInUse_data();
     void portInUse();
     void permissionDenied();
+    void staleLockOfAnotherUser();
     void deviceLost_data();
     void deviceLost();
     void settingRefused_data();
@@ -53,6 +86,9 @@ void TestCommErrors::missingPort_data() {
     QTest::newRow("number with no device") << qint16(32000) << QString() << "Use one of the ports";
     QTest::newRow("device unplugged") << qint16(3) << "/dev/modempad-unplugged"
                                       << "unplugged";
+    // Too long a name for a lock file, which Qt tries first.
+    QTest::newRow("path of 300 characters")
+        << qint16(3) << QStringLiteral("/dev/") + QString(300, u'x') << "unplugged";
 }
 
 void TestCommErrors::missingPort() {
@@ -79,18 +115,25 @@ void TestCommErrors::missingPort() {
 
 void TestCommErrors::portInUse_data() {
     QTest::addColumn<bool>("heldByCommControl");
+    QTest::addColumn<bool>("throughLink");
 
-    QTest::newRow("held by a serial port program") << false;
-    QTest::newRow("held by a second component") << true;
+    QTest::newRow("held by a serial port program") << false << false;
+    QTest::newRow("held by a second component") << true << false;
+    // Root passes the exclusive open; only the lock, named after the target, keeps it out.
+    QTest::newRow("held through a link to it") << true << true;
 }
 
 void TestCommErrors::portInUse() {
     QFETCH(bool, heldByCommControl);
+    QFETCH(bool, throughLink);
 
     PseudoTerminal far;
     QSerialPort otherProgram(far.devicePath());
     CommControl holder;
-    holder.mapPort(4, far.devicePath());
+    QTemporaryDir links;
+    const QString link = links.filePath(QStringLiteral("modem"));
+    QVERIFY(QFile::link(far.devicePath(), link));
+    holder.mapPort(4, throughLink ? link : far.devicePath());
     holder.setCommPort(4);
     if (heldByCommControl)
         holder.setPortOpen(true);
@@ -121,25 +164,7 @@ void TestCommErrors::permissionDenied() {
             if (const group *dialout = ::getgrnam("dialout"))
                 QCOMPARE(::chown(QFile::encodeName(device), 0, dialout->gr_gid), 0);
             QCOMPARE(::chmod(QFile::encodeName(device), 0660), 0);
-            const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-            if (setpriv.isEmpty())
-                QSKIP("Running as root without setpriv (util-linux): cannot try the device as "
-                      "an unprivileged user.");
-            QProcess asNobody;
-            asNobody.setProcessChannelMode(QProcess::ForwardedChannels);
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(QStringLiteral("MODEMPAD_DENIED_DEVICE"), device);
-            asNobody.setProcessEnvironment(environment);
-            asNobody.start(
-                setpriv, {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                          QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
-                          QStringLiteral("permissionDenied")});
-            QVERIFY(asNobody.waitForFinished());
-            QCOMPARE(asNobody.exitStatus(), QProcess::NormalExit);
-            // setpriv's own codes for a program it cannot start (126, 127).
-            if (asNobody.exitCode() >= 126)
-                QSKIP("nobody may not run this test from where it was built.");
-            QCOMPARE(asNobody.exitCode(), 0);
+            rerunAsNobody("permissionDenied", "MODEMPAD_DENIED_DEVICE", device);
             return;
         }
         // Our own pty, closed to its owner: only its group may use it.
@@ -164,6 +189,44 @@ void TestCommErrors::permissionDenied() {
              qPrintable(thrown.description));
 #else
     QSKIP("Device modes and groups are a POSIX matter.");
+#endif
+}
+
+// A lock left by a process that was killed, in a folder where only its owner may remove it: the
+// message names the file, the process and who may remove it, and is not "in use".
+void TestCommErrors::staleLockOfAnotherUser() {
+#ifdef Q_OS_UNIX
+    QString device = qEnvironmentVariable("MODEMPAD_STALE_DEVICE");
+    PseudoTerminal far;
+    if (device.isEmpty()) {
+        if (::geteuid() != 0)
+            QSKIP("Only root can leave a lock that this user may not remove.");
+        device = far.devicePath();
+        QCOMPARE(::chmod(QFile::encodeName(device), 0666), 0);
+        // A process number that was in use and is free again.
+        QProcess ended;
+        ended.start(QStringLiteral("true"));
+        const qint64 process = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        QFile lock(PortLock::path(device));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(process) + "\nmodempad\nhost\n");
+        lock.close();
+        rerunAsNobody("staleLockOfAnotherUser", "MODEMPAD_STALE_DEVICE", device);
+        QVERIFY(lock.remove());
+        return;
+    }
+    const qint64 process = PortLock::holder(device);
+    CommControl comm;
+    comm.mapPort(2, device);
+    comm.setCommPort(2);
+    const LineTest::Thrown thrown = thrownBy([&] { comm.setPortOpen(true); });
+    QCOMPARE(thrown.number, int(CommError::StaleLock));
+    for (const QString &named : {PortLock::path(device), QString::number(process),
+                                 QStringLiteral("\"root\""), QStringLiteral("sudo rm")})
+        QVERIFY2(thrown.description.contains(named), qPrintable(thrown.description));
+#else
+    QSKIP("Lock files of this kind are a POSIX matter.");
 #endif
 }
 

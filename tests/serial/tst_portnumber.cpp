@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "commerror.h"
-#include "linetest.h"
 #include "portnumber.h"
+#include "thrownby.h"
 
 #include <QTest>
 

@@ -3,26 +3,9 @@
 
 #include "linetest.h"
 
-#include "commerror.h"
 #include "pseudoterminal.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QEventLoop>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
-
-namespace {
-
-QStringList accessibleTexts(QAccessibleInterface *node) {
-    QStringList texts{node->text(QAccessible::Name), node->text(QAccessible::Value)};
-    for (int i = 0; i < node->childCount(); ++i)
-        texts += accessibleTexts(node->child(i));
-    return texts;
-}
-
-} // namespace
 
 namespace LineTest {
 
@@ -34,38 +17,6 @@ QByteArray readBytes(PseudoTerminal &line, qsizetype count) {
         return received.size() >= count;
     });
     return received;
-}
-
-Failure runUntilExit(const std::function<void()> &action, int timeoutMs) {
-    Failure failure;
-    QTimer dismisser;
-    QObject::connect(&dismisser, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            failure.message = box->text();
-            failure.readAloud = accessibleTexts(QAccessible::queryAccessibleInterface(box));
-            box->accept();
-        }
-    });
-    dismisser.start(10);
-    QEventLoop loop;
-    QTimer::singleShot(timeoutMs, &loop, [&] { loop.exit(-1); });
-    QTimer::singleShot(0, &loop, action);
-    failure.exitStatus = loop.exec();
-
-    // After QCoreApplication::exit every event loop of the thread returns at once until the
-    // application's own loop has run and ended; let it, so that the next test starts afresh.
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
-    return failure;
-}
-
-Thrown thrownBy(const std::function<void()> &call) {
-    try {
-        call();
-    } catch (const CommError &error) {
-        return {error.number(), error.description()};
-    }
-    return {};
 }
 
 } // namespace LineTest

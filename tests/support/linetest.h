@@ -4,34 +4,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
-#include <QStringList>
 
-#include <functional>
-
-class CommError;
 class PseudoTerminal;
 
 namespace LineTest {
 
 // Reads from the far end until `count` bytes have come or five seconds have passed.
 QByteArray readBytes(PseudoTerminal &line, qsizetype count);
-
-// What the failure policy did: the text of the box it showed, closed at once as a user would,
-// what a screen reader could read of the box (every name and value in its accessibility tree),
-// and the status it ended the event loop with (-1: it never did).
-struct Failure {
-    int exitStatus = -1;
-    QString message;
-    QStringList readAloud;
-};
-Failure runUntilExit(const std::function<void()> &action, int timeoutMs = 5000);
-
-// The error a call throws, or none.
-struct Thrown {
-    int number = 0;
-    QString description;
-};
-Thrown thrownBy(const std::function<void()> &call);
 
 } // namespace LineTest

@@ -17,7 +17,7 @@
 struct WindowOnLine {
     PseudoTerminal modem;
     Form1 form;
-    CommControl *comm = form.findChild<CommControl *>(QStringLiteral("Comm1"));
+    CommControl *comm = &form.port();
     QPlainTextEdit *log = form.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     QLineEdit *port = form.findChild<QLineEdit *>(QStringLiteral("txtPort"));
 

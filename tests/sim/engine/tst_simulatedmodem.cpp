@@ -214,16 +214,106 @@ void TestSimulatedModem::answers_data() {
         << quiet("AT+CMEE=1;+COPS=1,2,\"00101\"\r") << ok + "\r\n+CME ERROR: 4\r\n";
     QTest::newRow("+CNUM") << quiet("AT+CNUM\r")
                            << ok + "\r\n+CNUM: ,\"+447700900999\",145\r\n\r\nOK\r\n";
-    QTest::newRow("+CNUM in UCS2")
+    // Under +CSCS="UCS2": names, and the addresses of 27.005, follow the character set; a
+    // number of 27.007 is a dial string, and a numeric operator a code.
+    QTest::newRow("+CNUM in UCS2: the number as dialled")
         << quiet("AT+CSCS=\"UCS2\";+CNUM\r")
-        << ok + "\r\n+CNUM: ,\"002B003400340037003700300030003900300030003900390039\",145\r\n"
+        << ok + "\r\n+CNUM: ,\"+447700900999\",145\r\n\r\nOK\r\n";
+    QTest::newRow("+COPS? in UCS2: the name converted, the code not")
+        << quiet("AT+CSCS=\"UCS2\";+COPS?;+COPS=3,2;+COPS?\r")
+        << ok + "\r\n+COPS: 0,0,\"004D006F00640065006D00500061006400200054006500730074\",0\r\n"
+                "\r\n+COPS: 0,2,\"00101\",0\r\n\r\nOK\r\n";
+    QTest::newRow("+CSCA? in UCS2: the address converted")
+        << quiet("AT+CSCS=\"UCS2\";+CSCA?\r")
+        << ok + "\r\n+CSCA: \"002B003400340037003700300030003900300030003000300030\",145\r\n"
                 "\r\nOK\r\n";
+
+    // The SIM's files (+CRSM: READ BINARY 176, GET RESPONSE 192) and commands (+CSIM).
+    const auto crsm = [&ok](const QByteArray &answer) {
+        return ok + "\r\n+CRSM: " + answer + "\r\n\r\nOK\r\n";
+    };
+    QTest::newRow("+CRSM ICCID") << quiet("AT+CRSM=176,12258,0,0,10\r")
+                                 << crsm("144,0,\"980001012143658709F4\"");
+    QTest::newRow("+CRSM SPN, the home network's name")
+        << quiet("AT+CRSM=176,28486,0,0,17\r")
+        << crsm("144,0,\"004D6F64656D5061642054657374FFFFFF\"");
+    QTest::newRow("+CRSM AD, two digits of network code")
+        << quiet("AT+CRSM=176,28589,0,0,4\r") << crsm("144,0,\"00000002\"");
+    QTest::newRow("+CRSM ECC, 112 and 911")
+        << quiet("AT+CRSM=176,28599,0,0,15\r") << crsm("144,0,\"11F2FF19F1FFFFFFFFFFFFFFFFFFFF\"");
+    QTest::newRow("+CRSM IMSI") << quiet("AT+CRSM=176,28423,0,0,9\r")
+                                << crsm("144,0,\"080910101032547698\"");
+    QTest::newRow("+CRSM GID1, the whole file")
+        << quiet("AT+CRSM=176,28478,0,0,0\r") << crsm("144,0,\"FFFFFFFFFFFFFFFF\"");
+    QTest::newRow("+CRSM GID2 from an offset")
+        << quiet("AT+CRSM=176,28479,0,6,2\r") << crsm("144,0,\"FFFF\"");
+    QTest::newRow("+CRSM GET RESPONSE of the ICCID")
+        << quiet("AT+CRSM=192,12258,0,0,15\r") << crsm("144,0,\"0000000A2FE2040004004401020000\"");
+    QTest::newRow("+CRSM a file not there")
+        << quiet("AT+CRSM=176,28480,0,0,0\r") << crsm("106,130");
+    QTest::newRow("+CRSM past the end") << quiet("AT+CRSM=176,28589,0,4,1;+CRSM=176,28589,0,2,3\r")
+                                        << ok + "\r\n+CRSM: 107,0\r\n\r\n+CRSM: 103,0\r\n"
+                                                "\r\nOK\r\n";
+    QTest::newRow("+CRSM an instruction not offered")
+        << quiet("AT+CRSM=214,28486,0,0,1,\"00\"\r") << crsm("109,0");
+    QTest::newRow("+CSIM tries left of PIN, PUK, PIN2 and PUK2")
+        << quiet("AT+CSIM=10,\"0020000100\";+CSIM=10,\"002C000100\";+CSIM=10,\"0020008100\";"
+                 "+CSIM=10,\"002C008100\"\r")
+        << ok + "\r\n+CSIM: 4,\"63C3\"\r\n\r\n+CSIM: 4,\"63CA\"\r\n\r\n+CSIM: 4,\"63C3\"\r\n"
+                "\r\n+CSIM: 4,\"63CA\"\r\n\r\nOK\r\n";
+    QTest::newRow("+CSIM another instruction, and a length that does not match")
+        << quiet("AT+CSIM=10,\"00A4000C02\"\r", "AT+CSIM=9,\"0020000100\"\r")
+        << ok + "\r\n+CSIM: 4,\"6D00\"\r\n\r\nOK\r\n\r\nERROR\r\n";
+    QTest::newRow("+CCID and +ICCID")
+        << quiet("AT+CCID;+ICCID\r")
+        << ok + "\r\n+CCID: 8900101012345678904\r\n\r\n+ICCID: 8900101012345678904\r\n"
+                "\r\nOK\r\n";
+
+    // What clients probe for before they enable a modem.
+    QTest::newRow("+CIND") << quiet("AT+CIND=?;+CIND?\r")
+                           << ok + "\r\n+CIND: (\"signal\",(0-5)),(\"service\",(0,1)),"
+                                   "(\"message\",(0,1)),(\"call\",(0,1)),(\"roam\",(0,1)),"
+                                   "(\"smsfull\",(0,1))\r\n\r\n+CIND: 3,1,0,0,0,0\r\n\r\nOK\r\n";
+    QTest::newRow("+CMER") << quiet("AT+CMER=3,0,0,1;+CMER?;+CMER=?\r")
+                           << ok + "\r\n+CMER: 3,0,0,1,0\r\n\r\n+CMER: (0-3),(0),(0),(0-2),(0,1)"
+                                   "\r\n\r\nOK\r\n";
+    QTest::newRow("+WS46") << quiet("AT+WS46=?;+WS46?;+WS46=12;+WS46?;+WS46=13\r")
+                           << ok + "\r\n+WS46: (12,22,25)\r\n\r\n+WS46: 25\r\n"
+                                   "\r\n+WS46: 12\r\n\r\nERROR\r\n";
+    QTest::newRow("+CGDCONT: contexts kept, and undefined")
+        << quiet("AT+CGDCONT=1,\"IP\",\"internet\";+CGDCONT=3,\"IPV6\",\"ims\";+CGDCONT=3;"
+                 "+CGDCONT?\r",
+                 "AT+CGDCONT=?\r")
+        << ok + "\r\n+CGDCONT: 1,\"IP\",\"internet\",\"\",0,0\r\n\r\nOK\r\n"
+                "\r\n+CGDCONT: (1-10),\"IP\",,,(0-2),(0-4)\r\n+CGDCONT: (1-10),\"IPV6\",,,(0-2),"
+                "(0-4)\r\n+CGDCONT: (1-10),\"IPV4V6\",,,(0-2),(0-4)\r\n\r\nOK\r\n";
+    QTest::newRow("ATD: a data call finds no carrier")
+        << quiet("AT+CGDCONT=1,\"IP\",\"internet\"\r", "ATD*99***1#\r")
+        << ok + "\r\nOK\r\n\r\nNO CARRIER\r\n";
+    QTest::newRow("+CGEREP") << quiet("AT+CGEREP=2,1;+CGEREP?;+CGEREP=?\r")
+                             << ok + "\r\n+CGEREP: 2,1\r\n\r\n+CGEREP: (0-2),(0,1)\r\n"
+                                     "\r\nOK\r\n";
+    QTest::newRow("ATH with no call, ATX 0 to 4")
+        << quiet("ATH;X0;X4\r", "ATX5\r") << ok + "\r\nOK\r\n\r\nERROR\r\n";
+    QTest::newRow("+CTZU and +CTZR")
+        << quiet("AT+CTZU=1;+CTZU?;+CTZR=2;+CTZR?;+CTZR=?\r")
+        << ok + "\r\n+CTZU: 1\r\n\r\n+CTZR: 2\r\n\r\n+CTZR: (0-3)\r\n\r\nOK\r\n";
+    QTest::newRow("+CPLS and an empty +CPOL")
+        << quiet("AT+CPLS=0;+CPLS?;+CPOL=,2;+CPOL?;+CPOL=?\r")
+        << ok + "\r\n+CPLS: 0\r\n\r\n+CPOL: (1-8),(0-2)\r\n\r\nOK\r\n";
+    QTest::newRow("+CESQ, GSM's level only")
+        << quiet("AT+CESQ\r") << ok + "\r\n+CESQ: 40,99,255,255,255,255\r\n\r\nOK\r\n";
+    QTest::newRow("no calls: +CLCC, +CRC, +CCWA")
+        << quiet("AT+CLCC;+CRC=1;+CRC?;+CCWA=1;+CCWA?\r")
+        << ok + "\r\n+CRC: 1\r\n\r\n+CCWA: 1\r\n\r\nOK\r\n";
     QTest::newRow("+CLIP") << quiet("AT+CLIP=1;+CLIP?\r") << ok + "\r\n+CLIP: 1,1\r\n\r\nOK\r\n";
     QTest::newRow("+CLCK query of the SIM lock")
         << quiet("AT+CLCK=\"SC\",2\r") << ok + "\r\n+CLCK: 0\r\n\r\nOK\r\n";
     QTest::newRow("+CLCK of another facility")
         << quiet("AT+CMEE=1;+CLCK=\"PN\",2\r") << ok + "\r\n+CME ERROR: 4\r\n";
     QTest::newRow("+CBC") << quiet("AT+CBC\r") << ok + "\r\n+CBC: 2,0\r\n\r\nOK\r\n";
+    QTest::newRow("+CPAS") << quiet("AT+CPAS\r") << ok + "\r\n+CPAS: 0\r\n\r\nOK\r\n";
+    QTest::newRow("+CPAS=?") << quiet("AT+CPAS=?\r") << ok + "\r\n+CPAS: (0-5)\r\n\r\nOK\r\n";
     QTest::newRow("+CPBS?") << quiet("AT+CPBS?\r") << ok + "\r\n+CPBS: \"SM\",0,250\r\n\r\nOK\r\n";
     QTest::newRow("+CGATT=1 without service")
         << quiet("AT+CMEE=2;+CFUN=0;+CGATT=1\r") << ok + "\r\n+CME ERROR: no network service\r\n";
@@ -347,6 +437,18 @@ void TestSimulatedModem::playsTheSimAndTheNetwork_data() {
         << ok + "\r\n+CSQ: 5,99\r\n\r\nOK\r\n\r\n+CSQ: 99,99\r\n\r\n+CME ERROR: 30\r\n"
                 "\r\n+CME ERROR: 30\r\n";
 
+    QTest::newRow("+CIEV: the signal, the network and the storage as they change")
+        << after({}, {"AT+CMER=3,0,0,1\r", "<signal 5>", "<network roaming>", "<storage full>",
+                      "<network off>"})
+        << ok + "\r\nOK\r\n\r\n+CIEV: 1,0\r\n\r\n+CIEV: 5,1\r\n\r\n+CIEV: 6,1\r\n"
+                "\r\n+CIEV: 2,0\r\n\r\n+CIEV: 5,0\r\n";
+    QTest::newRow("+CRSM: the IMSI waits for the PIN, the ICCID does not")
+        << after({"<PIN 1234>"}, {"AT+CRSM=176,28423,0,0,9;+CRSM=176,12258,0,0,1\r"})
+        << ok + "\r\n+CRSM: 152,4\r\n\r\n+CRSM: 144,0,\"98\"\r\n\r\nOK\r\n";
+    QTest::newRow("+CSIM counts down with +CPIN")
+        << after({"<PIN 1234>"}, {"AT+CPIN=1111\r", "AT+CSIM=10,\"0020000100\"\r"})
+        << ok + wrong + "\r\n+CSIM: 4,\"63C2\"\r\n\r\nOK\r\n";
+
     QTest::newRow("+CUSD, answered after OK when shown")
         << after({}, {"AT+CUSD=0,\"*100#\"\r", "AT+CUSD=1,\"*100#\",15;+CUSD?;+CUSD=?\r"})
         << ok + "\r\nOK\r\n\r\n+CUSD: 1\r\n\r\n+CUSD: (0-2)\r\n\r\nOK\r\n"
@@ -438,7 +540,15 @@ void TestSimulatedModem::boundsWhatWaits_data() {
         reports += QByteArrayList{"AT+CMGS=25\r", "0021" + TestPdu.mid(4) + '\x1A'};
     // Reference 1 came round again: only the newer message's report waits on it.
     QTest::newRow("status reports, 256")
-        << reports + QByteArrayList(2, "<report 1 delivered>") << 1 << QByteArray("+CDS: ") << 1;
+        << reports + QByteArrayList(2, "<report 1 delivered>") << 2 << QByteArray("+CDS: ") << 1;
+    QByteArrayList sent{"ATE0\r"};
+    for (int i = 0; i < 257; ++i)
+        sent += QByteArrayList{"AT+CMGS=25\r", TestPdu + '\x1A'};
+    QTest::newRow("accepted messages, 256") << sent << 1 << QByteArray("+CMGS: ") << 257;
+    QTest::newRow("indications held in mode 0, 16")
+        << QByteArrayList{"ATE0;+CNMI=0,1\r"} + QByteArrayList(17, Incoming) +
+               QByteArrayList{"AT+CNMI=2,1\r"}
+        << 1 << QByteArray("+CMTI: ") << 16;
     const QByteArrayList network{"ATE0;+CNMI=2,2\r", "<network off>"};
     QTest::newRow("messages in the network, 1000")
         << network + QByteArrayList(1001, Incoming) + QByteArrayList{"<network roaming>"} << 1

@@ -47,10 +47,12 @@ private slots:
     void talksToATerminalProgram();
     void answersOnAGivenDevice();
     void refusesAMissingDevice();
+    void saysWhenTheLineGoes();
     void playsAScriptBesideStandardInput();
     void refusesWhatItCannotPlay_data();
     void refusesWhatItCannotPlay();
     void readsATerminalOfAnotherSession();
+    void answersWithNobodyReadingItsLog();
 };
 
 void TestModemSim::initTestCase() {
@@ -122,10 +124,14 @@ void TestModemSim::talksToATerminalProgram() {
     modemsim.waitForFinished();
 }
 
+// It answers while a long script plays, and a kill then ends it at once, its lock gone.
 void TestModemSim::answersOnAGivenDevice() {
     PseudoTerminal terminal;
+    QTemporaryDir directory;
+    const QString script = writeFile(
+        directory, "long", QByteArray("signal 5\n").repeated(100'000) + "wait 60s\nsignal 1\n");
     QProcess modemsim;
-    modemsim.start(QStringLiteral(MODEMSIM), {terminal.devicePath()});
+    modemsim.start(QStringLiteral(MODEMSIM), {terminal.devicePath(), "--script", script});
     QVERIFY(QTest::qWaitFor([&] { return modemsim.canReadLine(); }, TimeoutMs));
     QCOMPARE(QString::fromLocal8Bit(modemsim.readLine().trimmed()), terminal.devicePath());
 
@@ -157,6 +163,20 @@ void TestModemSim::refusesAMissingDevice() {
     QVERIFY(modemsim.readAllStandardError().contains("/dev/modempad-no-such-device"));
 }
 
+// What happened, not the last ioctl that failed ("Inappropriate ioctl for device").
+void TestModemSim::saysWhenTheLineGoes() {
+    PseudoTerminal terminal;
+    QProcess modemsim;
+    modemsim.start(QStringLiteral(MODEMSIM), {terminal.devicePath()});
+    QVERIFY(QTest::qWaitFor([&] { return modemsim.canReadLine(); }, TimeoutMs));
+    terminal.close();
+    QVERIFY(modemsim.waitForFinished(TimeoutMs));
+    QCOMPARE(modemsim.exitCode(), 1);
+    const QString said = QString::fromUtf8(modemsim.readAllStandardError());
+    QVERIFY2(said.contains(QStringLiteral("line lost: %1 went away").arg(terminal.devicePath())),
+             qPrintable(said));
+}
+
 // The script waits while standard input goes on, and a line not understood changes nothing, nor
 // does one too long to keep, whose end is no line of its own.
 // Standard input is a file, there at once, and the script's wait far longer than the modem
@@ -171,7 +191,9 @@ void TestModemSim::playsAScriptBesideStandardInput() {
         writeFile(directory, "input",
                   "sms 0789 " + QByteArray(70'000, 'x') +
                       "\nsms 0456 from standard input\nnetwork abroad\nhelp\n"));
-    modemsim.start(QStringLiteral(MODEMSIM), {"--script", script, "--network", "denied"});
+    // A word of any case, as the language's lines take them.
+    modemsim.start(QStringLiteral(MODEMSIM),
+                   {"--script", script, "--network", "denied", "--report-delay", "NEVER"});
     QString log;
     const auto played = [&] {
         log += QString::fromUtf8(modemsim.readAllStandardOutput());
@@ -207,8 +229,16 @@ void TestModemSim::refusesWhatItCannotPlay_data() {
         << QStringList{"--pin", "123"} << "--pin: \"pin 123\" is not understood";
     QTest::newRow("a PUK with a line feed after it")
         << QStringList{"--puk", "12345678\n"} << "--puk takes 8 digits";
+    QTest::newRow("an ICCID with a wrong check digit")
+        << QStringList{"--iccid", "8900101012345678905"} << "--iccid takes 89 and";
     QTest::newRow("a report delay without a unit")
         << QStringList{"--report-delay", "5"} << "--report-delay takes a duration";
+    // It would be read for ever, growing until memory ran out.
+    QTest::newRow("a script that is a device")
+        << QStringList{"--script", "/dev/zero"} << "/dev/zero is not a regular file";
+    QTest::newRow("a script's message too long for 255 parts")
+        << QStringList{"--script", "wait 1s\nsms 0123 " + QString(40'000, u'x')}
+        << ":2: \"sms 0123 xxx";
 }
 
 // Each mistake stops it before it starts, with status 2 and what was wrong.
@@ -216,7 +246,7 @@ void TestModemSim::refusesWhatItCannotPlay() {
     QFETCH(QStringList, arguments);
 
     QTemporaryDir directory;
-    if (arguments.constFirst() == QLatin1String("--script"))
+    if (arguments.constFirst() == QLatin1String("--script") && !arguments.at(1).startsWith(u'/'))
         arguments[1] = writeFile(directory, "scenario", arguments.at(1).toUtf8());
     QProcess modemsim;
     modemsim.start(QStringLiteral(MODEMSIM), arguments);
@@ -231,7 +261,9 @@ void TestModemSim::refusesWhatItCannotPlay() {
 // Started in a session of its own, as su -c starts it, modemsim has no controlling terminal to
 // stop it reading: the terminal on its standard input reads as a pipe does.
 void TestModemSim::readsATerminalOfAnotherSession() {
-#ifdef Q_OS_UNIX
+#ifndef Q_OS_UNIX
+    QSKIP("Sessions and controlling terminals are a POSIX matter.");
+#else
     PseudoTerminal terminal;
     const QByteArray device = QFile::encodeName(terminal.devicePath());
     QProcess modemsim;
@@ -245,6 +277,42 @@ void TestModemSim::readsATerminalOfAnotherSession() {
     QVERIFY2(waitFor(modemsim, log, "-- message from +447700900456"), log.constData());
     modemsim.terminate();
     QVERIFY(modemsim.waitForFinished(TimeoutMs));
+#endif
+}
+
+// A harness that reads the device's name and nothing more, as a test that only drives the line
+// does: the log fills the pipe, and the modem must answer all the same. Once someone reads again,
+// the log says how much it dropped.
+void TestModemSim::answersWithNobodyReadingItsLog() {
+#ifdef Q_OS_UNIX
+    int log[2];
+    QCOMPARE(::pipe(log), 0);
+    QProcess modemsim;
+    modemsim.setChildProcessModifier([&log] {
+        ::dup2(log[1], STDOUT_FILENO);
+        ::dup2(log[1], STDERR_FILENO);
+    });
+    modemsim.start(QStringLiteral(MODEMSIM));
+    ::close(log[1]);
+    QFile reader;
+    QVERIFY(reader.open(log[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    QSerialPort line(QString::fromLocal8Bit(reader.readLine().trimmed()));
+    QVERIFY2(line.open(QIODevice::ReadWrite), qPrintable(line.errorString()));
+    for (int i = 0; i < 3000; ++i) {
+        line.write("ATI;+CGMI;+CGMM;+CGMR;+CGSN\r");
+        QByteArray received;
+        while (!received.contains("OK\r\n") && line.waitForReadyRead(TimeoutMs))
+            received += line.readAll();
+        QVERIFY2(received.contains("OK\r\n"), qPrintable(QString::number(i)));
+    }
+    QByteArray said = "-";
+    while (!said.isEmpty() && !said.contains("were dropped here: nobody read them"))
+        said = reader.readLine();
+    QVERIFY2(said.startsWith("-- "), said.constData());
+    line.close();
+    modemsim.terminate();
+    QVERIFY(modemsim.waitForFinished(TimeoutMs));
+    QCOMPARE(modemsim.exitCode(), 0);
 #endif
 }
 

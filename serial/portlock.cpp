@@ -5,6 +5,11 @@
 
 #include <QFile>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
+
 namespace PortLock {
 
 QString path(const QString &device) {
@@ -19,7 +24,19 @@ qint64 holder(const QString &device) {
     QFile lock(path(device));
     if (!lock.open(QIODevice::ReadOnly))
         return 0;
-    return lock.readLine().trimmed().toLongLong();
+    return lock.readLine(32).trimmed().toLongLong();
+}
+
+bool isStale(const QString &device) {
+#ifdef Q_OS_UNIX
+    const qint64 process = holder(device);
+    // A process of another user that lives refuses the signal with EPERM; only a process that
+    // is not there at all gives ESRCH.
+    return process > 0 && ::kill(pid_t(process), 0) != 0 && errno == ESRCH;
+#else
+    Q_UNUSED(device)
+    return false;
+#endif
 }
 
 } // namespace PortLock
