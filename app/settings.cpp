@@ -51,9 +51,10 @@ QString setText(Settings &settings, const QString &value) {
     // text far longer is not measured, whatever its size.
     constexpr qsizetype Hopeless = 4 * 160;
     if (value.size() > Hopeless) {
-        return QStringLiteral("the text has %1 characters, far more than the 160 one message "
-                              "holds")
-            .arg(value.size());
+        //: A rule broken, put after the option or the line of the settings file.
+        return QCoreApplication::translate(
+            "Setting", "the text has %n character(s), far more than the 160 one message holds",
+            nullptr, int(value.size()));
     }
     const SmsPdu::TextSize size = SmsPdu::measure(ModemCommands::view(value.toUtf8()));
     if (!size.fits()) {
@@ -101,8 +102,11 @@ QString setBaud(Settings &settings, const QString &value) {
 QString setPort(Settings &settings, const QString &value) {
     const qsizetype bytes = value.toUtf8().size();
     if (bytes >= LongestPath) {
-        return QStringLiteral("the port has %1 bytes, more than the %2 a device's path may have")
-            .arg(bytes)
+        //: A rule broken, put after the option or the line of the settings file. The port is
+        //: what is typed in the port box: a port number or a device's path.
+        return QCoreApplication::translate(
+                   "Setting", "the port has %n byte(s), more than the %1 a device's path may have",
+                   nullptr, int(bytes))
             .arg(LongestPath - 1);
     }
     settings.port = value;
