@@ -201,6 +201,21 @@
         <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;; %1 is 5 to 8.</extracomment>
         <translation>%1 Datenbits</translation>
     </message>
+    <message>
+        <source>Port %1 is marked as taken by the lock file %2, left by process %3, which has ended. The file belongs to the user &quot;%4&quot;, so ModemPad may not remove it: ask that user or the administrator of this computer to remove it (sudo rm %2), then try again.</source>
+        <extracomment>%2 is the lock file&apos;s path, %3 the number of the process that left it, %4 the user who owns the file.</extracomment>
+        <translation>Port %1 ist durch die Sperrdatei %2 als belegt markiert, die der Prozess %3 hinterlassen hat, der bereits beendet ist. Die Datei gehört dem Benutzer „%4“, daher darf ModemPad sie nicht entfernen: Bitten Sie diesen Benutzer oder den Administrator dieses Computers, sie zu entfernen (sudo rm %2), und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be locked for ModemPad&apos;s use: the name of its lock file, %2, is longer than this system allows. Give the device a shorter name.</source>
+        <extracomment>%2 is the lock file&apos;s path.</extracomment>
+        <translation>Port %1 kann nicht für ModemPad gesperrt werden: Der Name seiner Sperrdatei, %2, ist länger, als dieses System erlaubt. Geben Sie dem Gerät einen kürzeren Namen.</translation>
+    </message>
+    <message>
+        <source>No port is open. Type the port&apos;s number or its device&apos;s path, then press Connect.</source>
+        <extracomment>Connect is the caption of the button, which stays in English.</extracomment>
+        <translation>Es ist kein Port geöffnet. Geben Sie die Nummer des Ports oder den Pfad seines Geräts ein und drücken Sie dann auf Connect.</translation>
+    </message>
 </context>
 <context>
     <name>FailurePolicy</name>
@@ -236,17 +251,17 @@
         <translation>Modemprotokoll</translation>
     </message>
     <message>
-        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols, bytes from 0x80 up as two hexadecimal digits in angle brackets.</source>
-        <translation>Alles, was das Modem sendet, jedes Stück nach einem Leerzeichen. Jedes Byte wird gezeigt: Zeilenumbrüche als neue Zeilen, andere Steuerzeichen als Bildsymbole, Bytes ab 0x80 als zwei Hexadezimalziffern in spitzen Klammern.</translation>
-    </message>
-    <message>
         <source>The number of the serial port to open, or the path of its device.</source>
-        <extracomment>The tooltip of the box where the port is typed; the ports there are follow it, one a line.</extracomment>
+        <extracomment>The tooltip of the box where the port is typed; the ports present follow it, one a line.</extracomment>
         <translation>Die Nummer der zu öffnenden seriellen Schnittstelle oder der Pfad ihres Geräts.</translation>
     </message>
     <message>
         <source>No serial ports are present now.</source>
         <translation>Zurzeit sind keine seriellen Schnittstellen vorhanden.</translation>
+    </message>
+    <message>
+        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols where the font has them, bytes from 0x80 up and the other control characters as two hexadecimal digits in angle brackets.</source>
+        <translation>Alles, was das Modem sendet, jedes Stück nach einem Leerzeichen. Jedes Byte wird gezeigt: Zeilenumbrüche als neue Zeilen, andere Steuerzeichen als Bildsymbole, wo die Schrift sie hat, Bytes ab 0x80 und die übrigen Steuerzeichen als zwei Hexadezimalziffern in spitzen Klammern.</translation>
     </message>
 </context>
 <context>
@@ -282,6 +297,13 @@
     <message>
         <source>Port number %1 is out of range. Port numbers go from 1 to 32767.</source>
         <translation>Portnummer %1 liegt außerhalb des Bereichs. Portnummern reichen von 1 bis 32767.</translation>
+    </message>
+</context>
+<context>
+    <name>QtOptions</name>
+    <message>
+        <source>Taken by Qt (see QGuiApplication).</source>
+        <translation>Wird von Qt ausgewertet (siehe QGuiApplication).</translation>
     </message>
 </context>
 <context>
@@ -357,6 +379,22 @@
         <extracomment>The port box is the box where the port&apos;s number or device is typed.</extracomment>
         <translation>Der anfängliche Text des Portfelds: eine Portnummer oder der Pfad eines Geräts wie /dev/ttyUSB0.</translation>
     </message>
+    <message numerus="yes">
+        <source>the text has %n character(s), far more than the 160 one message holds</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file.</extracomment>
+        <translation>
+            <numerusform>der Text hat %n Zeichen, weit mehr als die 160, die eine Nachricht fasst</numerusform>
+            <numerusform>der Text hat %n Zeichen, weit mehr als die 160, die eine Nachricht fasst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the port has %n byte(s), more than the %1 a device&apos;s path may have</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file. The port is what is typed in the port box: a port number or a device&apos;s path.</extracomment>
+        <translation>
+            <numerusform>die Angabe des Ports hat %n Byte, mehr als die %1, die der Pfad eines Geräts haben darf</numerusform>
+            <numerusform>die Angabe des Ports hat %n Bytes, mehr als die %1, die der Pfad eines Geräts haben darf</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StartOptions</name>
@@ -368,10 +406,6 @@
     <message>
         <source>%1 Default: %2.</source>
         <translation>%1 Vorgabe: %2.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be read: check that you may read it and that its lines are of the form key=value.</source>
-        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: Prüfen Sie, ob Sie sie lesen dürfen und ob ihre Zeilen die Form Schlüssel=Wert haben.</translation>
     </message>
     <message>
         <source>The settings file %1 has the key &quot;%2&quot;, which is not a setting: the settings are %3, outside any [group]. Correct or remove that line.</source>
@@ -387,6 +421,31 @@
         <extracomment>%2 is the key; %3 is the rule its value breaks, such as &quot;&quot;x&quot; is not a line speed: a whole number of bits per second, such as 9600 or 115200&quot;.</extracomment>
         <translation>Die Einstellungsdatei %1 hat einen ungültigen Wert für %2: %3. Korrigieren oder entfernen Sie diese Zeile.</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be read: check that its lines are of the form key=value.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: Prüfen Sie, ob ihre Zeilen die Form Schlüssel=Wert haben.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file (a FIFO or a device, say), so it is not read: put a file in its place, or remove it.</source>
+        <translation>Die Einstellungsdatei %1 ist keine reguläre Datei (etwa ein FIFO oder ein Gerät) und wird daher nicht gelesen: Legen Sie an ihre Stelle eine Datei, oder entfernen Sie sie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file %1 has %n byte(s), more than the %2 any settings take, so it is not read: remove what is not settings.</source>
+        <translation>
+            <numerusform>Die Einstellungsdatei %1 hat %n Byte, mehr als die %2, die Einstellungen je brauchen, und wird daher nicht gelesen: Entfernen Sie, was keine Einstellung ist.</numerusform>
+            <numerusform>Die Einstellungsdatei %1 hat %n Bytes, mehr als die %2, die Einstellungen je brauchen, und wird daher nicht gelesen: Entfernen Sie, was keine Einstellung ist.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2. Check that you may read it.</source>
+        <extracomment>%2 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: %2. Prüfen Sie, ob Sie sie lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not in UTF-8: its byte %2, on line %3, is 0x%4. Save it in UTF-8.</source>
+        <extracomment>%2 counts bytes from 1, %3 is the line the byte is on, %4 the byte in hexadecimal.</extracomment>
+        <translation>Die Einstellungsdatei %1 ist nicht in UTF-8: Ihr Byte %2, in Zeile %3, ist 0x%4. Speichern Sie sie in UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>modempad</name>
@@ -398,16 +457,22 @@ Each setting comes from its option, else from the settings file %1, else from th
 Jede Einstellung kommt aus ihrer Option, sonst aus der Einstellungsdatei %1, sonst aus dem Build. Die eigenen Optionen von Qt, etwa -platform NAME, werden ebenfalls angenommen.</translation>
     </message>
     <message>
-        <source>Taken by Qt (see QGuiApplication).</source>
-        <translation>Wird von Qt ausgewertet (siehe QGuiApplication).</translation>
-    </message>
-    <message>
         <source>unknown option %1%2: modempad --help lists the options</source>
         <translation>unbekannte Option %1%2: modempad --help listet die Optionen auf</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;: modempad takes options only</source>
         <translation>unerwartetes Argument „%1“: modempad nimmt nur Optionen an</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 is the option, such as --text; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>der Wert von %1 ist nicht in UTF-8: sein Byte %2 ist 0x%3; geben Sie ihn in UTF-8 an</translation>
+    </message>
+    <message>
+        <source>argument %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 counts the arguments from 1; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>Argument %1 ist nicht in UTF-8: sein Byte %2 ist 0x%3; geben Sie es in UTF-8 an</translation>
     </message>
 </context>
 <context>
@@ -435,6 +500,7 @@ Jede Einstellung kommt aus ihrer Option, sonst aus der Einstellungsdatei %1, son
     </message>
     <message>
         <source>Map port number N to the device PATH; repeatable.</source>
+        <extracomment>A port here is a serial port, named by a number, and PATH its device.</extracomment>
         <translation>Portnummer N dem Gerät PFAD zuordnen; wiederholbar.</translation>
     </message>
     <message>
@@ -456,16 +522,13 @@ Jede Einstellung kommt aus ihrer Option, sonst aus der Einstellungsdatei %1, son
     </message>
     <message>
         <source>simulated modem on port %1 = %2</source>
+        <extracomment>%1 is the port&apos;s number, %2 the device behind it.</extracomment>
         <translation>simuliertes Modem an Port %1 = %2</translation>
     </message>
     <message>
         <source>the second and third buttons send the message %1: %2</source>
         <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
         <translation>der zweite und dritte Knopf senden die Nachricht %1: %2</translation>
-    </message>
-    <message>
-        <source>-- messages cannot arrive from standard input: %1</source>
-        <translation>-- von der Standardeingabe können keine Nachrichten ankommen: %1</translation>
     </message>
     <message>
         <source>no display: the autopilot runs the window offscreen</source>

@@ -201,6 +201,21 @@
         <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;; %1 is 5 to 8.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Port %1 is marked as taken by the lock file %2, left by process %3, which has ended. The file belongs to the user &quot;%4&quot;, so ModemPad may not remove it: ask that user or the administrator of this computer to remove it (sudo rm %2), then try again.</source>
+        <extracomment>%2 is the lock file&apos;s path, %3 the number of the process that left it, %4 the user who owns the file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be locked for ModemPad&apos;s use: the name of its lock file, %2, is longer than this system allows. Give the device a shorter name.</source>
+        <extracomment>%2 is the lock file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No port is open. Type the port&apos;s number or its device&apos;s path, then press Connect.</source>
+        <extracomment>Connect is the caption of the button, which stays in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FailurePolicy</name>
@@ -232,16 +247,16 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols, bytes from 0x80 up as two hexadecimal digits in angle brackets.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The number of the serial port to open, or the path of its device.</source>
-        <extracomment>The tooltip of the box where the port is typed; the ports there are follow it, one a line.</extracomment>
+        <extracomment>The tooltip of the box where the port is typed; the ports present follow it, one a line.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No serial ports are present now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols where the font has them, bytes from 0x80 up and the other control characters as two hexadecimal digits in angle brackets.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -277,6 +292,13 @@
     </message>
     <message>
         <source>Port number %1 is out of range. Port numbers go from 1 to 32767.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtOptions</name>
+    <message>
+        <source>Taken by Qt (see QGuiApplication).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -353,6 +375,22 @@
         <extracomment>The port box is the box where the port&apos;s number or device is typed.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>the text has %n character(s), far more than the 160 one message holds</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file.</extracomment>
+        <translation>
+            <numerusform>the text has %n character, far more than the 160 one message holds</numerusform>
+            <numerusform>the text has %n characters, far more than the 160 one message holds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the port has %n byte(s), more than the %1 a device&apos;s path may have</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file. The port is what is typed in the port box: a port number or a device&apos;s path.</extracomment>
+        <translation>
+            <numerusform>the port has %n byte, more than the %1 a device&apos;s path may have</numerusform>
+            <numerusform>the port has %n bytes, more than the %1 a device&apos;s path may have</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StartOptions</name>
@@ -363,10 +401,6 @@
     </message>
     <message>
         <source>%1 Default: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be read: check that you may read it and that its lines are of the form key=value.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -383,6 +417,31 @@
         <extracomment>%2 is the key; %3 is the rule its value breaks, such as &quot;&quot;x&quot; is not a line speed: a whole number of bits per second, such as 9600 or 115200&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be read: check that its lines are of the form key=value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file (a FIFO or a device, say), so it is not read: put a file in its place, or remove it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file %1 has %n byte(s), more than the %2 any settings take, so it is not read: remove what is not settings.</source>
+        <translation>
+            <numerusform>The settings file %1 has %n byte, more than the %2 any settings take, so it is not read: remove what is not settings.</numerusform>
+            <numerusform>The settings file %1 has %n bytes, more than the %2 any settings take, so it is not read: remove what is not settings.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2. Check that you may read it.</source>
+        <extracomment>%2 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not in UTF-8: its byte %2, on line %3, is 0x%4. Save it in UTF-8.</source>
+        <extracomment>%2 counts bytes from 1, %3 is the line the byte is on, %4 the byte in hexadecimal.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>modempad</name>
@@ -393,15 +452,21 @@ Each setting comes from its option, else from the settings file %1, else from th
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Taken by Qt (see QGuiApplication).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>unknown option %1%2: modempad --help lists the options</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;: modempad takes options only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the value of %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 is the option, such as --text; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>argument %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 counts the arguments from 1; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -430,6 +495,7 @@ Each setting comes from its option, else from the settings file %1, else from th
     </message>
     <message>
         <source>Map port number N to the device PATH; repeatable.</source>
+        <extracomment>A port here is a serial port, named by a number, and PATH its device.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -451,15 +517,12 @@ Each setting comes from its option, else from the settings file %1, else from th
     </message>
     <message>
         <source>simulated modem on port %1 = %2</source>
+        <extracomment>%1 is the port&apos;s number, %2 the device behind it.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the second and third buttons send the message %1: %2</source>
         <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>-- messages cannot arrive from standard input: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

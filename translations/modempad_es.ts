@@ -201,6 +201,21 @@
         <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;; %1 is 5 to 8.</extracomment>
         <translation>%1 bits de datos</translation>
     </message>
+    <message>
+        <source>Port %1 is marked as taken by the lock file %2, left by process %3, which has ended. The file belongs to the user &quot;%4&quot;, so ModemPad may not remove it: ask that user or the administrator of this computer to remove it (sudo rm %2), then try again.</source>
+        <extracomment>%2 is the lock file&apos;s path, %3 the number of the process that left it, %4 the user who owns the file.</extracomment>
+        <translation>El puerto %1 está marcado como ocupado por el archivo de bloqueo %2, que dejó el proceso %3, ya terminado. El archivo pertenece al usuario &quot;%4&quot;, así que ModemPad no puede eliminarlo: pida a ese usuario o al administrador de este equipo que lo elimine (sudo rm %2) e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be locked for ModemPad&apos;s use: the name of its lock file, %2, is longer than this system allows. Give the device a shorter name.</source>
+        <extracomment>%2 is the lock file&apos;s path.</extracomment>
+        <translation>No se puede bloquear el puerto %1 para uso de ModemPad: el nombre de su archivo de bloqueo, %2, es más largo de lo que permite este sistema. Dé al dispositivo un nombre más corto.</translation>
+    </message>
+    <message>
+        <source>No port is open. Type the port&apos;s number or its device&apos;s path, then press Connect.</source>
+        <extracomment>Connect is the caption of the button, which stays in English.</extracomment>
+        <translation>No hay ningún puerto abierto. Escriba el número del puerto o la ruta de su dispositivo y pulse Connect.</translation>
+    </message>
 </context>
 <context>
     <name>FailurePolicy</name>
@@ -236,17 +251,17 @@
         <translation>Registro del módem</translation>
     </message>
     <message>
-        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols, bytes from 0x80 up as two hexadecimal digits in angle brackets.</source>
-        <translation>Todo lo que envía el módem, cada fragmento tras un espacio. Se muestra cada byte: los saltos de línea como líneas nuevas, los demás caracteres de control como símbolos gráficos y los bytes desde 0x80 como dos dígitos hexadecimales entre corchetes angulares.</translation>
-    </message>
-    <message>
         <source>The number of the serial port to open, or the path of its device.</source>
-        <extracomment>The tooltip of the box where the port is typed; the ports there are follow it, one a line.</extracomment>
+        <extracomment>The tooltip of the box where the port is typed; the ports present follow it, one a line.</extracomment>
         <translation>El número del puerto serie que se abrirá, o la ruta de su dispositivo.</translation>
     </message>
     <message>
         <source>No serial ports are present now.</source>
         <translation>Ahora no hay ningún puerto serie.</translation>
+    </message>
+    <message>
+        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols where the font has them, bytes from 0x80 up and the other control characters as two hexadecimal digits in angle brackets.</source>
+        <translation>Todo lo que envía el módem, cada fragmento tras un espacio. Se muestra cada byte: los saltos de línea como líneas nuevas, los demás caracteres de control como símbolos gráficos cuando la fuente los tiene, y los bytes desde 0x80 y los caracteres de control restantes como dos dígitos hexadecimales entre corchetes angulares.</translation>
     </message>
 </context>
 <context>
@@ -282,6 +297,13 @@
     <message>
         <source>Port number %1 is out of range. Port numbers go from 1 to 32767.</source>
         <translation>El número de puerto %1 está fuera de rango. Los números de puerto van de 1 a 32767.</translation>
+    </message>
+</context>
+<context>
+    <name>QtOptions</name>
+    <message>
+        <source>Taken by Qt (see QGuiApplication).</source>
+        <translation>Lo procesa Qt (véase QGuiApplication).</translation>
     </message>
 </context>
 <context>
@@ -357,6 +379,22 @@
         <extracomment>The port box is the box where the port&apos;s number or device is typed.</extracomment>
         <translation>El texto inicial de la casilla del puerto: un número de puerto o la ruta de un dispositivo, como /dev/ttyUSB0.</translation>
     </message>
+    <message numerus="yes">
+        <source>the text has %n character(s), far more than the 160 one message holds</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file.</extracomment>
+        <translation>
+            <numerusform>el texto tiene %n carácter, muchos más que los 160 que caben en un mensaje</numerusform>
+            <numerusform>el texto tiene %n caracteres, muchos más que los 160 que caben en un mensaje</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the port has %n byte(s), more than the %1 a device&apos;s path may have</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file. The port is what is typed in the port box: a port number or a device&apos;s path.</extracomment>
+        <translation>
+            <numerusform>el puerto indicado tiene %n byte, más que los %1 que puede tener la ruta de un dispositivo</numerusform>
+            <numerusform>el puerto indicado tiene %n bytes, más que los %1 que puede tener la ruta de un dispositivo</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StartOptions</name>
@@ -368,10 +406,6 @@
     <message>
         <source>%1 Default: %2.</source>
         <translation>%1 Predeterminado: %2.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be read: check that you may read it and that its lines are of the form key=value.</source>
-        <translation>No se puede leer el archivo de configuración %1: compruebe que tiene permiso para leerlo y que sus líneas tienen la forma clave=valor.</translation>
     </message>
     <message>
         <source>The settings file %1 has the key &quot;%2&quot;, which is not a setting: the settings are %3, outside any [group]. Correct or remove that line.</source>
@@ -387,6 +421,31 @@
         <extracomment>%2 is the key; %3 is the rule its value breaks, such as &quot;&quot;x&quot; is not a line speed: a whole number of bits per second, such as 9600 or 115200&quot;.</extracomment>
         <translation>El archivo de configuración %1 tiene un valor incorrecto para %2: %3. Corrija o elimine esa línea.</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be read: check that its lines are of the form key=value.</source>
+        <translation>No se puede leer el archivo de configuración %1: compruebe que sus líneas tienen la forma clave=valor.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file (a FIFO or a device, say), so it is not read: put a file in its place, or remove it.</source>
+        <translation>El archivo de configuración %1 no es un archivo normal (por ejemplo, una FIFO o un dispositivo), así que no se lee: ponga un archivo en su lugar o elimínelo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file %1 has %n byte(s), more than the %2 any settings take, so it is not read: remove what is not settings.</source>
+        <translation>
+            <numerusform>El archivo de configuración %1 tiene %n byte, más que los %2 que puede ocupar cualquier configuración, así que no se lee: quite lo que no sea configuración.</numerusform>
+            <numerusform>El archivo de configuración %1 tiene %n bytes, más que los %2 que puede ocupar cualquier configuración, así que no se lee: quite lo que no sea configuración.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2. Check that you may read it.</source>
+        <extracomment>%2 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>No se puede leer el archivo de configuración %1: %2. Compruebe que tiene permiso para leerlo.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not in UTF-8: its byte %2, on line %3, is 0x%4. Save it in UTF-8.</source>
+        <extracomment>%2 counts bytes from 1, %3 is the line the byte is on, %4 the byte in hexadecimal.</extracomment>
+        <translation>El archivo de configuración %1 no está en UTF-8: su byte %2, en la línea %3, es 0x%4. Guárdelo en UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>modempad</name>
@@ -398,16 +457,22 @@ Each setting comes from its option, else from the settings file %1, else from th
 Cada ajuste viene de su opción, si no del archivo de configuración %1, si no de la compilación. También se aceptan las opciones propias de Qt, como -platform NOMBRE.</translation>
     </message>
     <message>
-        <source>Taken by Qt (see QGuiApplication).</source>
-        <translation>Lo procesa Qt (véase QGuiApplication).</translation>
-    </message>
-    <message>
         <source>unknown option %1%2: modempad --help lists the options</source>
         <translation>opción desconocida %1%2: modempad --help muestra las opciones</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;: modempad takes options only</source>
         <translation>argumento inesperado &quot;%1&quot;: modempad solo admite opciones</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 is the option, such as --text; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>el valor de %1 no está en UTF-8: su byte %2 es 0x%3; escríbalo en UTF-8</translation>
+    </message>
+    <message>
+        <source>argument %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 counts the arguments from 1; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>el argumento %1 no está en UTF-8: su byte %2 es 0x%3; escríbalo en UTF-8</translation>
     </message>
 </context>
 <context>
@@ -435,6 +500,7 @@ Cada ajuste viene de su opción, si no del archivo de configuración %1, si no d
     </message>
     <message>
         <source>Map port number N to the device PATH; repeatable.</source>
+        <extracomment>A port here is a serial port, named by a number, and PATH its device.</extracomment>
         <translation>Asigna el número de puerto N al dispositivo RUTA; se puede repetir.</translation>
     </message>
     <message>
@@ -456,16 +522,13 @@ Cada ajuste viene de su opción, si no del archivo de configuración %1, si no d
     </message>
     <message>
         <source>simulated modem on port %1 = %2</source>
+        <extracomment>%1 is the port&apos;s number, %2 the device behind it.</extracomment>
         <translation>módem simulado en el puerto %1 = %2</translation>
     </message>
     <message>
         <source>the second and third buttons send the message %1: %2</source>
         <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
         <translation>el segundo y el tercer botón envían el mensaje %1: %2</translation>
-    </message>
-    <message>
-        <source>-- messages cannot arrive from standard input: %1</source>
-        <translation>-- no pueden llegar mensajes desde la entrada estándar: %1</translation>
     </message>
     <message>
         <source>no display: the autopilot runs the window offscreen</source>

@@ -201,6 +201,21 @@
         <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;; %1 is 5 to 8.</extracomment>
         <translation>%1 bits de données</translation>
     </message>
+    <message>
+        <source>Port %1 is marked as taken by the lock file %2, left by process %3, which has ended. The file belongs to the user &quot;%4&quot;, so ModemPad may not remove it: ask that user or the administrator of this computer to remove it (sudo rm %2), then try again.</source>
+        <extracomment>%2 is the lock file&apos;s path, %3 the number of the process that left it, %4 the user who owns the file.</extracomment>
+        <translation>Le port %1 est marqué comme occupé par le fichier de verrou %2, laissé par le processus %3, qui s&apos;est terminé. Le fichier appartient à l&apos;utilisateur « %4 », ModemPad ne peut donc pas le supprimer : demandez à cet utilisateur ou à l&apos;administrateur de cet ordinateur de le supprimer (sudo rm %2), puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be locked for ModemPad&apos;s use: the name of its lock file, %2, is longer than this system allows. Give the device a shorter name.</source>
+        <extracomment>%2 is the lock file&apos;s path.</extracomment>
+        <translation>Le port %1 ne peut pas être verrouillé pour ModemPad : le nom de son fichier de verrou, %2, est plus long que ce que ce système autorise. Donnez un nom plus court au périphérique.</translation>
+    </message>
+    <message>
+        <source>No port is open. Type the port&apos;s number or its device&apos;s path, then press Connect.</source>
+        <extracomment>Connect is the caption of the button, which stays in English.</extracomment>
+        <translation>Aucun port n&apos;est ouvert. Tapez le numéro du port ou le chemin de son périphérique, puis appuyez sur Connect.</translation>
+    </message>
 </context>
 <context>
     <name>FailurePolicy</name>
@@ -236,17 +251,17 @@
         <translation>Journal du modem</translation>
     </message>
     <message>
-        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols, bytes from 0x80 up as two hexadecimal digits in angle brackets.</source>
-        <translation>Tout ce que le modem envoie, chaque morceau après une espace. Chaque octet est affiché : les sauts de ligne comme nouvelles lignes, les autres caractères de contrôle comme symboles graphiques, les octets à partir de 0x80 comme deux chiffres hexadécimaux entre chevrons.</translation>
-    </message>
-    <message>
         <source>The number of the serial port to open, or the path of its device.</source>
-        <extracomment>The tooltip of the box where the port is typed; the ports there are follow it, one a line.</extracomment>
+        <extracomment>The tooltip of the box where the port is typed; the ports present follow it, one a line.</extracomment>
         <translation>Le numéro du port série à ouvrir, ou le chemin de son périphérique.</translation>
     </message>
     <message>
         <source>No serial ports are present now.</source>
         <translation>Aucun port série n&apos;est présent pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols where the font has them, bytes from 0x80 up and the other control characters as two hexadecimal digits in angle brackets.</source>
+        <translation>Tout ce que le modem envoie, chaque morceau après une espace. Chaque octet est affiché : les sauts de ligne comme nouvelles lignes, les autres caractères de contrôle comme symboles graphiques lorsque la police les possède, les octets à partir de 0x80 et les caractères de contrôle restants comme deux chiffres hexadécimaux entre chevrons.</translation>
     </message>
 </context>
 <context>
@@ -282,6 +297,13 @@
     <message>
         <source>Port number %1 is out of range. Port numbers go from 1 to 32767.</source>
         <translation>Le numéro de port %1 est hors limites. Les numéros de port vont de 1 à 32767.</translation>
+    </message>
+</context>
+<context>
+    <name>QtOptions</name>
+    <message>
+        <source>Taken by Qt (see QGuiApplication).</source>
+        <translation>Pris en charge par Qt (voir QGuiApplication).</translation>
     </message>
 </context>
 <context>
@@ -357,6 +379,22 @@
         <extracomment>The port box is the box where the port&apos;s number or device is typed.</extracomment>
         <translation>Le texte initial de la case du port : un numéro de port ou le chemin d&apos;un périphérique, comme /dev/ttyUSB0.</translation>
     </message>
+    <message numerus="yes">
+        <source>the text has %n character(s), far more than the 160 one message holds</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file.</extracomment>
+        <translation>
+            <numerusform>le texte a %n caractère, bien plus que les 160 que contient un message</numerusform>
+            <numerusform>le texte a %n caractères, bien plus que les 160 que contient un message</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the port has %n byte(s), more than the %1 a device&apos;s path may have</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file. The port is what is typed in the port box: a port number or a device&apos;s path.</extracomment>
+        <translation>
+            <numerusform>le port indiqué fait %n octet, plus que les %1 que peut avoir le chemin d&apos;un périphérique</numerusform>
+            <numerusform>le port indiqué fait %n octets, plus que les %1 que peut avoir le chemin d&apos;un périphérique</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StartOptions</name>
@@ -368,10 +406,6 @@
     <message>
         <source>%1 Default: %2.</source>
         <translation>%1 Par défaut : %2.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be read: check that you may read it and that its lines are of the form key=value.</source>
-        <translation>Impossible de lire le fichier de configuration %1 : vérifiez que vous avez le droit de le lire et que ses lignes sont de la forme clé=valeur.</translation>
     </message>
     <message>
         <source>The settings file %1 has the key &quot;%2&quot;, which is not a setting: the settings are %3, outside any [group]. Correct or remove that line.</source>
@@ -387,6 +421,31 @@
         <extracomment>%2 is the key; %3 is the rule its value breaks, such as &quot;&quot;x&quot; is not a line speed: a whole number of bits per second, such as 9600 or 115200&quot;.</extracomment>
         <translation>Le fichier de configuration %1 contient une valeur incorrecte pour %2 : %3. Corrigez ou supprimez cette ligne.</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be read: check that its lines are of the form key=value.</source>
+        <translation>Impossible de lire le fichier de configuration %1 : vérifiez que ses lignes sont de la forme clé=valeur.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file (a FIFO or a device, say), so it is not read: put a file in its place, or remove it.</source>
+        <translation>Le fichier de configuration %1 n&apos;est pas un fichier ordinaire (une FIFO ou un périphérique, par exemple), il n&apos;est donc pas lu : mettez un fichier à sa place, ou supprimez-le.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file %1 has %n byte(s), more than the %2 any settings take, so it is not read: remove what is not settings.</source>
+        <translation>
+            <numerusform>Le fichier de configuration %1 fait %n octet, plus que les %2 que peut occuper une configuration, il n&apos;est donc pas lu : retirez ce qui n&apos;est pas de la configuration.</numerusform>
+            <numerusform>Le fichier de configuration %1 fait %n octets, plus que les %2 que peut occuper une configuration, il n&apos;est donc pas lu : retirez ce qui n&apos;est pas de la configuration.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2. Check that you may read it.</source>
+        <extracomment>%2 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>Impossible de lire le fichier de configuration %1 : %2. Vérifiez que vous avez le droit de le lire.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not in UTF-8: its byte %2, on line %3, is 0x%4. Save it in UTF-8.</source>
+        <extracomment>%2 counts bytes from 1, %3 is the line the byte is on, %4 the byte in hexadecimal.</extracomment>
+        <translation>Le fichier de configuration %1 n&apos;est pas en UTF-8 : son octet %2, à la ligne %3, vaut 0x%4. Enregistrez-le en UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>modempad</name>
@@ -398,16 +457,22 @@ Each setting comes from its option, else from the settings file %1, else from th
 Chaque réglage vient de son option, sinon du fichier de configuration %1, sinon de la compilation. Les options propres à Qt, comme -platform NOM, sont aussi acceptées.</translation>
     </message>
     <message>
-        <source>Taken by Qt (see QGuiApplication).</source>
-        <translation>Pris en charge par Qt (voir QGuiApplication).</translation>
-    </message>
-    <message>
         <source>unknown option %1%2: modempad --help lists the options</source>
         <translation>option inconnue %1%2 : modempad --help liste les options</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;: modempad takes options only</source>
         <translation>argument inattendu « %1 » : modempad n&apos;accepte que des options</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 is the option, such as --text; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>la valeur de %1 n&apos;est pas en UTF-8 : son octet %2 vaut 0x%3 ; donnez-la en UTF-8</translation>
+    </message>
+    <message>
+        <source>argument %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 counts the arguments from 1; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>l&apos;argument %1 n&apos;est pas en UTF-8 : son octet %2 vaut 0x%3 ; donnez-le en UTF-8</translation>
     </message>
 </context>
 <context>
@@ -435,6 +500,7 @@ Chaque réglage vient de son option, sinon du fichier de configuration %1, sinon
     </message>
     <message>
         <source>Map port number N to the device PATH; repeatable.</source>
+        <extracomment>A port here is a serial port, named by a number, and PATH its device.</extracomment>
         <translation>Associe le numéro de port N au périphérique CHEMIN ; peut être répété.</translation>
     </message>
     <message>
@@ -456,16 +522,13 @@ Chaque réglage vient de son option, sinon du fichier de configuration %1, sinon
     </message>
     <message>
         <source>simulated modem on port %1 = %2</source>
+        <extracomment>%1 is the port&apos;s number, %2 the device behind it.</extracomment>
         <translation>modem simulé sur le port %1 = %2</translation>
     </message>
     <message>
         <source>the second and third buttons send the message %1: %2</source>
         <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
         <translation>les deuxième et troisième boutons envoient le message %1 : %2</translation>
-    </message>
-    <message>
-        <source>-- messages cannot arrive from standard input: %1</source>
-        <translation>-- aucun message ne peut arriver par l&apos;entrée standard : %1</translation>
     </message>
     <message>
         <source>no display: the autopilot runs the window offscreen</source>

@@ -201,6 +201,21 @@
         <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;; %1 is 5 to 8.</extracomment>
         <translation>%1 bits de dados</translation>
     </message>
+    <message>
+        <source>Port %1 is marked as taken by the lock file %2, left by process %3, which has ended. The file belongs to the user &quot;%4&quot;, so ModemPad may not remove it: ask that user or the administrator of this computer to remove it (sudo rm %2), then try again.</source>
+        <extracomment>%2 is the lock file&apos;s path, %3 the number of the process that left it, %4 the user who owns the file.</extracomment>
+        <translation>A porta %1 está marcada como ocupada pelo arquivo de bloqueio %2, deixado pelo processo %3, que já terminou. O arquivo pertence ao usuário &quot;%4&quot;, então o ModemPad não pode removê-lo: peça a esse usuário ou ao administrador deste computador que o remova (sudo rm %2) e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be locked for ModemPad&apos;s use: the name of its lock file, %2, is longer than this system allows. Give the device a shorter name.</source>
+        <extracomment>%2 is the lock file&apos;s path.</extracomment>
+        <translation>Não é possível bloquear a porta %1 para uso do ModemPad: o nome do seu arquivo de bloqueio, %2, é mais longo do que este sistema permite. Dê ao dispositivo um nome mais curto.</translation>
+    </message>
+    <message>
+        <source>No port is open. Type the port&apos;s number or its device&apos;s path, then press Connect.</source>
+        <extracomment>Connect is the caption of the button, which stays in English.</extracomment>
+        <translation>Nenhuma porta está aberta. Digite o número da porta ou o caminho do seu dispositivo e pressione Connect.</translation>
+    </message>
 </context>
 <context>
     <name>FailurePolicy</name>
@@ -236,17 +251,17 @@
         <translation>Registro do modem</translation>
     </message>
     <message>
-        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols, bytes from 0x80 up as two hexadecimal digits in angle brackets.</source>
-        <translation>Tudo o que o modem envia, cada trecho após um espaço. Cada byte é mostrado: quebras de linha como novas linhas, outros caracteres de controle como símbolos gráficos e bytes a partir de 0x80 como dois dígitos hexadecimais entre sinais de menor e maior.</translation>
-    </message>
-    <message>
         <source>The number of the serial port to open, or the path of its device.</source>
-        <extracomment>The tooltip of the box where the port is typed; the ports there are follow it, one a line.</extracomment>
+        <extracomment>The tooltip of the box where the port is typed; the ports present follow it, one a line.</extracomment>
         <translation>O número da porta serial a abrir, ou o caminho do seu dispositivo.</translation>
     </message>
     <message>
         <source>No serial ports are present now.</source>
         <translation>Não há nenhuma porta serial no momento.</translation>
+    </message>
+    <message>
+        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols where the font has them, bytes from 0x80 up and the other control characters as two hexadecimal digits in angle brackets.</source>
+        <translation>Tudo o que o modem envia, cada trecho após um espaço. Cada byte é mostrado: quebras de linha como novas linhas, outros caracteres de controle como símbolos gráficos quando a fonte os tem, e bytes a partir de 0x80 e os demais caracteres de controle como dois dígitos hexadecimais entre sinais de menor e maior.</translation>
     </message>
 </context>
 <context>
@@ -282,6 +297,13 @@
     <message>
         <source>Port number %1 is out of range. Port numbers go from 1 to 32767.</source>
         <translation>O número de porta %1 está fora do intervalo. Os números de porta vão de 1 a 32767.</translation>
+    </message>
+</context>
+<context>
+    <name>QtOptions</name>
+    <message>
+        <source>Taken by Qt (see QGuiApplication).</source>
+        <translation>Tratada pelo Qt (veja QGuiApplication).</translation>
     </message>
 </context>
 <context>
@@ -357,6 +379,22 @@
         <extracomment>The port box is the box where the port&apos;s number or device is typed.</extracomment>
         <translation>O texto inicial da caixa da porta: um número de porta ou o caminho de um dispositivo, como /dev/ttyUSB0.</translation>
     </message>
+    <message numerus="yes">
+        <source>the text has %n character(s), far more than the 160 one message holds</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file.</extracomment>
+        <translation>
+            <numerusform>o texto tem %n caractere, muito mais que os 160 que cabem em uma mensagem</numerusform>
+            <numerusform>o texto tem %n caracteres, muito mais que os 160 que cabem em uma mensagem</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the port has %n byte(s), more than the %1 a device&apos;s path may have</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file. The port is what is typed in the port box: a port number or a device&apos;s path.</extracomment>
+        <translation>
+            <numerusform>a porta indicada tem %n byte, mais que os %1 que o caminho de um dispositivo pode ter</numerusform>
+            <numerusform>a porta indicada tem %n bytes, mais que os %1 que o caminho de um dispositivo pode ter</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StartOptions</name>
@@ -368,10 +406,6 @@
     <message>
         <source>%1 Default: %2.</source>
         <translation>%1 Padrão: %2.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be read: check that you may read it and that its lines are of the form key=value.</source>
-        <translation>Não é possível ler o arquivo de configurações %1: verifique se você tem permissão para lê-lo e se as linhas estão no formato chave=valor.</translation>
     </message>
     <message>
         <source>The settings file %1 has the key &quot;%2&quot;, which is not a setting: the settings are %3, outside any [group]. Correct or remove that line.</source>
@@ -387,6 +421,31 @@
         <extracomment>%2 is the key; %3 is the rule its value breaks, such as &quot;&quot;x&quot; is not a line speed: a whole number of bits per second, such as 9600 or 115200&quot;.</extracomment>
         <translation>O arquivo de configurações %1 tem um valor inválido para %2: %3. Corrija ou remova essa linha.</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be read: check that its lines are of the form key=value.</source>
+        <translation>Não é possível ler o arquivo de configurações %1: verifique se as linhas estão no formato chave=valor.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file (a FIFO or a device, say), so it is not read: put a file in its place, or remove it.</source>
+        <translation>O arquivo de configurações %1 não é um arquivo comum (um FIFO ou um dispositivo, por exemplo), por isso não é lido: coloque um arquivo no lugar dele ou remova-o.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file %1 has %n byte(s), more than the %2 any settings take, so it is not read: remove what is not settings.</source>
+        <translation>
+            <numerusform>O arquivo de configurações %1 tem %n byte, mais que os %2 que quaisquer configurações ocupam, por isso não é lido: remova o que não for configuração.</numerusform>
+            <numerusform>O arquivo de configurações %1 tem %n bytes, mais que os %2 que quaisquer configurações ocupam, por isso não é lido: remova o que não for configuração.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2. Check that you may read it.</source>
+        <extracomment>%2 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>Não é possível ler o arquivo de configurações %1: %2. Verifique se você tem permissão para lê-lo.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not in UTF-8: its byte %2, on line %3, is 0x%4. Save it in UTF-8.</source>
+        <extracomment>%2 counts bytes from 1, %3 is the line the byte is on, %4 the byte in hexadecimal.</extracomment>
+        <translation>O arquivo de configurações %1 não está em UTF-8: o byte %2, na linha %3, é 0x%4. Salve-o em UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>modempad</name>
@@ -398,16 +457,22 @@ Each setting comes from its option, else from the settings file %1, else from th
 Cada configuração vem da sua opção, senão do arquivo de configurações %1, senão da compilação. As opções próprias do Qt, como -platform NOME, também são aceitas.</translation>
     </message>
     <message>
-        <source>Taken by Qt (see QGuiApplication).</source>
-        <translation>Tratada pelo Qt (veja QGuiApplication).</translation>
-    </message>
-    <message>
         <source>unknown option %1%2: modempad --help lists the options</source>
         <translation>opção desconhecida %1%2: modempad --help lista as opções</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;: modempad takes options only</source>
         <translation>argumento inesperado &quot;%1&quot;: o modempad aceita apenas opções</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 is the option, such as --text; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>o valor de %1 não está em UTF-8: o byte %2 é 0x%3; informe-o em UTF-8</translation>
+    </message>
+    <message>
+        <source>argument %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 counts the arguments from 1; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>o argumento %1 não está em UTF-8: o byte %2 é 0x%3; informe-o em UTF-8</translation>
     </message>
 </context>
 <context>
@@ -435,6 +500,7 @@ Cada configuração vem da sua opção, senão do arquivo de configurações %1,
     </message>
     <message>
         <source>Map port number N to the device PATH; repeatable.</source>
+        <extracomment>A port here is a serial port, named by a number, and PATH its device.</extracomment>
         <translation>Associa o número de porta N ao dispositivo CAMINHO; pode ser repetido.</translation>
     </message>
     <message>
@@ -456,16 +522,13 @@ Cada configuração vem da sua opção, senão do arquivo de configurações %1,
     </message>
     <message>
         <source>simulated modem on port %1 = %2</source>
+        <extracomment>%1 is the port&apos;s number, %2 the device behind it.</extracomment>
         <translation>modem simulado na porta %1 = %2</translation>
     </message>
     <message>
         <source>the second and third buttons send the message %1: %2</source>
         <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
         <translation>o segundo e o terceiro botões enviam a mensagem %1: %2</translation>
-    </message>
-    <message>
-        <source>-- messages cannot arrive from standard input: %1</source>
-        <translation>-- não podem chegar mensagens pela entrada padrão: %1</translation>
     </message>
     <message>
         <source>no display: the autopilot runs the window offscreen</source>

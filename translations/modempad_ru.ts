@@ -202,6 +202,21 @@
         <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;; %1 is 5 to 8.</extracomment>
         <translation>%1 бит данных</translation>
     </message>
+    <message>
+        <source>Port %1 is marked as taken by the lock file %2, left by process %3, which has ended. The file belongs to the user &quot;%4&quot;, so ModemPad may not remove it: ask that user or the administrator of this computer to remove it (sudo rm %2), then try again.</source>
+        <extracomment>%2 is the lock file&apos;s path, %3 the number of the process that left it, %4 the user who owns the file.</extracomment>
+        <translation>Порт %1 помечен как занятый файлом блокировки %2, который оставил уже завершившийся процесс %3. Файл принадлежит пользователю «%4», поэтому ModemPad не может его удалить: попросите этого пользователя или администратора этого компьютера удалить его (sudo rm %2), затем попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be locked for ModemPad&apos;s use: the name of its lock file, %2, is longer than this system allows. Give the device a shorter name.</source>
+        <extracomment>%2 is the lock file&apos;s path.</extracomment>
+        <translation>Не удаётся заблокировать порт %1 для ModemPad: имя его файла блокировки, %2, длиннее, чем допускает эта система. Дайте устройству более короткое имя.</translation>
+    </message>
+    <message>
+        <source>No port is open. Type the port&apos;s number or its device&apos;s path, then press Connect.</source>
+        <extracomment>Connect is the caption of the button, which stays in English.</extracomment>
+        <translation>Ни один порт не открыт. Введите номер порта или путь к его устройству, затем нажмите Connect.</translation>
+    </message>
 </context>
 <context>
     <name>FailurePolicy</name>
@@ -237,17 +252,17 @@
         <translation>Журнал модема</translation>
     </message>
     <message>
-        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols, bytes from 0x80 up as two hexadecimal digits in angle brackets.</source>
-        <translation>Всё, что присылает модем, каждая порция после одного пробела. Виден каждый байт: переводы строк — как новые строки, прочие управляющие символы — как значки, байты от 0x80 — как две шестнадцатеричные цифры в угловых скобках.</translation>
-    </message>
-    <message>
         <source>The number of the serial port to open, or the path of its device.</source>
-        <extracomment>The tooltip of the box where the port is typed; the ports there are follow it, one a line.</extracomment>
+        <extracomment>The tooltip of the box where the port is typed; the ports present follow it, one a line.</extracomment>
         <translation>Номер последовательного порта, который нужно открыть, или путь к его устройству.</translation>
     </message>
     <message>
         <source>No serial ports are present now.</source>
         <translation>Сейчас нет ни одного последовательного порта.</translation>
+    </message>
+    <message>
+        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols where the font has them, bytes from 0x80 up and the other control characters as two hexadecimal digits in angle brackets.</source>
+        <translation>Всё, что присылает модем, каждая порция после одного пробела. Виден каждый байт: переводы строк — как новые строки, прочие управляющие символы — как значки, если они есть в шрифте, байты от 0x80 и остальные управляющие символы — как две шестнадцатеричные цифры в угловых скобках.</translation>
     </message>
 </context>
 <context>
@@ -285,6 +300,13 @@
     <message>
         <source>Port number %1 is out of range. Port numbers go from 1 to 32767.</source>
         <translation>Номер порта %1 вне допустимого диапазона. Номера портов — от 1 до 32767.</translation>
+    </message>
+</context>
+<context>
+    <name>QtOptions</name>
+    <message>
+        <source>Taken by Qt (see QGuiApplication).</source>
+        <translation>Обрабатывается Qt (см. QGuiApplication).</translation>
     </message>
 </context>
 <context>
@@ -363,6 +385,24 @@
         <extracomment>The port box is the box where the port&apos;s number or device is typed.</extracomment>
         <translation>Начальный текст поля порта: номер порта или путь к устройству, например /dev/ttyUSB0.</translation>
     </message>
+    <message numerus="yes">
+        <source>the text has %n character(s), far more than the 160 one message holds</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file.</extracomment>
+        <translation>
+            <numerusform>в тексте %n символ, намного больше 160, которые вмещает одно сообщение</numerusform>
+            <numerusform>в тексте %n символа, намного больше 160, которые вмещает одно сообщение</numerusform>
+            <numerusform>в тексте %n символов, намного больше 160, которые вмещает одно сообщение</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the port has %n byte(s), more than the %1 a device&apos;s path may have</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file. The port is what is typed in the port box: a port number or a device&apos;s path.</extracomment>
+        <translation>
+            <numerusform>указанный порт занимает %n байт, больше, чем %1, допустимые для пути к устройству</numerusform>
+            <numerusform>указанный порт занимает %n байта, больше, чем %1, допустимые для пути к устройству</numerusform>
+            <numerusform>указанный порт занимает %n байт, больше, чем %1, допустимые для пути к устройству</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StartOptions</name>
@@ -374,10 +414,6 @@
     <message>
         <source>%1 Default: %2.</source>
         <translation>%1 По умолчанию: %2.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be read: check that you may read it and that its lines are of the form key=value.</source>
-        <translation>Не удаётся прочитать файл настроек %1: проверьте, что у вас есть право его читать и что его строки имеют вид ключ=значение.</translation>
     </message>
     <message>
         <source>The settings file %1 has the key &quot;%2&quot;, which is not a setting: the settings are %3, outside any [group]. Correct or remove that line.</source>
@@ -393,6 +429,32 @@
         <extracomment>%2 is the key; %3 is the rule its value breaks, such as &quot;&quot;x&quot; is not a line speed: a whole number of bits per second, such as 9600 or 115200&quot;.</extracomment>
         <translation>В файле настроек %1 неверное значение %2: %3. Исправьте или удалите эту строку.</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be read: check that its lines are of the form key=value.</source>
+        <translation>Не удаётся прочитать файл настроек %1: проверьте, что его строки имеют вид ключ=значение.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file (a FIFO or a device, say), so it is not read: put a file in its place, or remove it.</source>
+        <translation>Файл настроек %1 не является обычным файлом (например, это FIFO или устройство), поэтому он не читается: поместите на его место файл или удалите его.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file %1 has %n byte(s), more than the %2 any settings take, so it is not read: remove what is not settings.</source>
+        <translation>
+            <numerusform>Файл настроек %1 занимает %n байт, больше %2, которых хватит для любых настроек, поэтому он не читается: удалите из него всё, что не является настройками.</numerusform>
+            <numerusform>Файл настроек %1 занимает %n байта, больше %2, которых хватит для любых настроек, поэтому он не читается: удалите из него всё, что не является настройками.</numerusform>
+            <numerusform>Файл настроек %1 занимает %n байт, больше %2, которых хватит для любых настроек, поэтому он не читается: удалите из него всё, что не является настройками.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2. Check that you may read it.</source>
+        <extracomment>%2 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>Не удаётся прочитать файл настроек %1: %2. Проверьте, что у вас есть право его читать.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not in UTF-8: its byte %2, on line %3, is 0x%4. Save it in UTF-8.</source>
+        <extracomment>%2 counts bytes from 1, %3 is the line the byte is on, %4 the byte in hexadecimal.</extracomment>
+        <translation>Файл настроек %1 не в кодировке UTF-8: его байт %2, в строке %3, равен 0x%4. Сохраните его в UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>modempad</name>
@@ -404,16 +466,22 @@ Each setting comes from its option, else from the settings file %1, else from th
 Каждая настройка берётся из своего параметра, иначе из файла настроек %1, иначе из сборки. Собственные параметры Qt, например -platform ИМЯ, тоже принимаются.</translation>
     </message>
     <message>
-        <source>Taken by Qt (see QGuiApplication).</source>
-        <translation>Обрабатывается Qt (см. QGuiApplication).</translation>
-    </message>
-    <message>
         <source>unknown option %1%2: modempad --help lists the options</source>
         <translation>неизвестный параметр %1%2: список параметров выводит modempad --help</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;: modempad takes options only</source>
         <translation>неожиданный аргумент «%1»: modempad принимает только параметры</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 is the option, such as --text; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>значение %1 не в кодировке UTF-8: его байт %2 равен 0x%3; укажите его в UTF-8</translation>
+    </message>
+    <message>
+        <source>argument %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 counts the arguments from 1; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>аргумент %1 не в кодировке UTF-8: его байт %2 равен 0x%3; укажите его в UTF-8</translation>
     </message>
 </context>
 <context>
@@ -441,6 +509,7 @@ Each setting comes from its option, else from the settings file %1, else from th
     </message>
     <message>
         <source>Map port number N to the device PATH; repeatable.</source>
+        <extracomment>A port here is a serial port, named by a number, and PATH its device.</extracomment>
         <translation>Сопоставить номер порта N устройству ПУТЬ; можно повторять.</translation>
     </message>
     <message>
@@ -462,16 +531,13 @@ Each setting comes from its option, else from the settings file %1, else from th
     </message>
     <message>
         <source>simulated modem on port %1 = %2</source>
+        <extracomment>%1 is the port&apos;s number, %2 the device behind it.</extracomment>
         <translation>имитатор модема на порту %1 = %2</translation>
     </message>
     <message>
         <source>the second and third buttons send the message %1: %2</source>
         <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
         <translation>вторая и третья кнопки отправляют сообщение %1: %2</translation>
-    </message>
-    <message>
-        <source>-- messages cannot arrive from standard input: %1</source>
-        <translation>-- сообщения не могут приходить со стандартного ввода: %1</translation>
     </message>
     <message>
         <source>no display: the autopilot runs the window offscreen</source>

@@ -200,6 +200,21 @@
         <extracomment>What a port refused, put into &quot;Port %1 refuses %2 (settings ...)&quot;; %1 is 5 to 8.</extracomment>
         <translation>%1 个数据位</translation>
     </message>
+    <message>
+        <source>Port %1 is marked as taken by the lock file %2, left by process %3, which has ended. The file belongs to the user &quot;%4&quot;, so ModemPad may not remove it: ask that user or the administrator of this computer to remove it (sudo rm %2), then try again.</source>
+        <extracomment>%2 is the lock file&apos;s path, %3 the number of the process that left it, %4 the user who owns the file.</extracomment>
+        <translation>端口 %1 被锁文件 %2 标记为已占用，该文件由已经结束的进程 %3 留下。该文件属于用户“%4”，因此 ModemPad 无权删除它：请让该用户或这台计算机的管理员删除它（sudo rm %2），然后重试。</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be locked for ModemPad&apos;s use: the name of its lock file, %2, is longer than this system allows. Give the device a shorter name.</source>
+        <extracomment>%2 is the lock file&apos;s path.</extracomment>
+        <translation>无法为 ModemPad 锁定端口 %1：其锁文件的名称 %2 超出了本系统允许的长度。请给设备起一个更短的名称。</translation>
+    </message>
+    <message>
+        <source>No port is open. Type the port&apos;s number or its device&apos;s path, then press Connect.</source>
+        <extracomment>Connect is the caption of the button, which stays in English.</extracomment>
+        <translation>没有打开的端口。请输入端口号或其设备路径，然后按 Connect。</translation>
+    </message>
 </context>
 <context>
     <name>FailurePolicy</name>
@@ -235,17 +250,17 @@
         <translation>调制解调器日志</translation>
     </message>
     <message>
-        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols, bytes from 0x80 up as two hexadecimal digits in angle brackets.</source>
-        <translation>调制解调器发送的全部内容，每段之前有一个空格。每个字节都会显示：换行显示为新行，其他控制字符显示为图形符号，0x80 及以上的字节显示为尖括号中的两位十六进制数。</translation>
-    </message>
-    <message>
         <source>The number of the serial port to open, or the path of its device.</source>
-        <extracomment>The tooltip of the box where the port is typed; the ports there are follow it, one a line.</extracomment>
+        <extracomment>The tooltip of the box where the port is typed; the ports present follow it, one a line.</extracomment>
         <translation>要打开的串口的编号，或其设备路径。</translation>
     </message>
     <message>
         <source>No serial ports are present now.</source>
         <translation>当前没有串口。</translation>
+    </message>
+    <message>
+        <source>Everything the modem sends, each piece after one blank. Every byte is shown: line breaks as new lines, other control characters as picture symbols where the font has them, bytes from 0x80 up and the other control characters as two hexadecimal digits in angle brackets.</source>
+        <translation>调制解调器发送的全部内容，每段之前有一个空格。每个字节都会显示：换行显示为新行，其他控制字符在字体支持时显示为图形符号，0x80 及以上的字节和其余控制字符显示为尖括号中的两位十六进制数。</translation>
     </message>
 </context>
 <context>
@@ -279,6 +294,13 @@
     <message>
         <source>Port number %1 is out of range. Port numbers go from 1 to 32767.</source>
         <translation>端口号 %1 超出范围。端口号范围为 1 到 32767。</translation>
+    </message>
+</context>
+<context>
+    <name>QtOptions</name>
+    <message>
+        <source>Taken by Qt (see QGuiApplication).</source>
+        <translation>由 Qt 处理（参见 QGuiApplication）。</translation>
     </message>
 </context>
 <context>
@@ -351,6 +373,20 @@
         <extracomment>The port box is the box where the port&apos;s number or device is typed.</extracomment>
         <translation>端口框的初始文本：端口号，或设备路径，例如 /dev/ttyUSB0。</translation>
     </message>
+    <message numerus="yes">
+        <source>the text has %n character(s), far more than the 160 one message holds</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file.</extracomment>
+        <translation>
+            <numerusform>文本有 %n 个字符，远超一条短信可容纳的 160 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the port has %n byte(s), more than the %1 a device&apos;s path may have</source>
+        <extracomment>A rule broken, put after the option or the line of the settings file. The port is what is typed in the port box: a port number or a device&apos;s path.</extracomment>
+        <translation>
+            <numerusform>所填端口有 %n 个字节，超过了设备路径最多可有的 %1 个字节</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StartOptions</name>
@@ -362,10 +398,6 @@
     <message>
         <source>%1 Default: %2.</source>
         <translation>%1 默认值：%2。</translation>
-    </message>
-    <message>
-        <source>The settings file %1 cannot be read: check that you may read it and that its lines are of the form key=value.</source>
-        <translation>无法读取设置文件 %1：请检查您是否有权读取它，以及其各行是否为“键=值”的形式。</translation>
     </message>
     <message>
         <source>The settings file %1 has the key &quot;%2&quot;, which is not a setting: the settings are %3, outside any [group]. Correct or remove that line.</source>
@@ -381,6 +413,30 @@
         <extracomment>%2 is the key; %3 is the rule its value breaks, such as &quot;&quot;x&quot; is not a line speed: a whole number of bits per second, such as 9600 or 115200&quot;.</extracomment>
         <translation>设置文件 %1 中 %2 的值有误：%3。请更正或删除该行。</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be read: check that its lines are of the form key=value.</source>
+        <translation>无法读取设置文件 %1：请检查其各行是否为“键=值”的形式。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file (a FIFO or a device, say), so it is not read: put a file in its place, or remove it.</source>
+        <translation>设置文件 %1 不是普通文件（例如 FIFO 或设备），因此不会被读取：请在其位置放一个文件，或将其删除。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The settings file %1 has %n byte(s), more than the %2 any settings take, so it is not read: remove what is not settings.</source>
+        <translation>
+            <numerusform>设置文件 %1 有 %n 个字节，超过了任何设置所需的 %2 个字节，因此不会被读取：请删除其中不属于设置的内容。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2. Check that you may read it.</source>
+        <extracomment>%2 is the system&apos;s reason, such as &quot;Permission denied&quot;.</extracomment>
+        <translation>无法读取设置文件 %1：%2。请检查您是否有权读取它。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not in UTF-8: its byte %2, on line %3, is 0x%4. Save it in UTF-8.</source>
+        <extracomment>%2 counts bytes from 1, %3 is the line the byte is on, %4 the byte in hexadecimal.</extracomment>
+        <translation>设置文件 %1 不是 UTF-8 编码：其第 %2 个字节（位于第 %3 行）为 0x%4。请以 UTF-8 编码保存。</translation>
+    </message>
 </context>
 <context>
     <name>modempad</name>
@@ -392,16 +448,22 @@ Each setting comes from its option, else from the settings file %1, else from th
 每项设置取自其选项，否则取自设置文件 %1，否则取自构建时的默认值。也接受 Qt 自身的选项，例如 -platform 名称。</translation>
     </message>
     <message>
-        <source>Taken by Qt (see QGuiApplication).</source>
-        <translation>由 Qt 处理（参见 QGuiApplication）。</translation>
-    </message>
-    <message>
         <source>unknown option %1%2: modempad --help lists the options</source>
         <translation>未知选项 %1%2：modempad --help 会列出所有选项</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;: modempad takes options only</source>
         <translation>意外的参数“%1”：modempad 只接受选项</translation>
+    </message>
+    <message>
+        <source>the value of %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 is the option, such as --text; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>%1 的值不是 UTF-8 编码：其第 %2 个字节为 0x%3；请以 UTF-8 编码给出</translation>
+    </message>
+    <message>
+        <source>argument %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8</source>
+        <extracomment>%1 counts the arguments from 1; %2 counts bytes from 1; %3 is the byte in hexadecimal.</extracomment>
+        <translation>第 %1 个参数不是 UTF-8 编码：其第 %2 个字节为 0x%3；请以 UTF-8 编码给出</translation>
     </message>
 </context>
 <context>
@@ -429,6 +491,7 @@ Each setting comes from its option, else from the settings file %1, else from th
     </message>
     <message>
         <source>Map port number N to the device PATH; repeatable.</source>
+        <extracomment>A port here is a serial port, named by a number, and PATH its device.</extracomment>
         <translation>将端口号 N 映射到设备路径；可重复使用。</translation>
     </message>
     <message>
@@ -450,16 +513,13 @@ Each setting comes from its option, else from the settings file %1, else from th
     </message>
     <message>
         <source>simulated modem on port %1 = %2</source>
+        <extracomment>%1 is the port&apos;s number, %2 the device behind it.</extracomment>
         <translation>模拟调制解调器位于端口 %1 = %2</translation>
     </message>
     <message>
         <source>the second and third buttons send the message %1: %2</source>
         <extracomment>%1 says where the message goes and how; %2 is its text.</extracomment>
         <translation>第二和第三个按钮发送短信（%1）：%2</translation>
-    </message>
-    <message>
-        <source>-- messages cannot arrive from standard input: %1</source>
-        <translation>-- 无法从标准输入接收短信：%1</translation>
     </message>
     <message>
         <source>no display: the autopilot runs the window offscreen</source>
