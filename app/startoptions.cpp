@@ -148,7 +148,7 @@ QString StartOptions::readFile(Settings &settings) const {
         // The command line wins, even over a value that would be refused.
         if (m_names.contains(value.first) && m_parser.isSet(value.first))
             continue;
-        if (const QString broken = readValue(value, settings); !broken.isEmpty())
+        if (QString broken = readValue(value, settings); !broken.isEmpty())
             return broken;
     }
     return {};
