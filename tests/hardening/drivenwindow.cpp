@@ -4,9 +4,6 @@
 #include "drivenwindow.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
-
-#include <unistd.h>
 
 DrivenWindow::DrivenWindow(qint16 port, const QString &device) {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -54,18 +51,6 @@ QByteArray DrivenWindow::answer(const QByteArray &expected) {
 QString DrivenWindow::logText() {
     const QByteArray line = command("log", "log ");
     return QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(4)));
-}
-
-double DrivenWindow::cpuSeconds() const {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(m_process.processId()));
-    if (!stat.open(QIODevice::ReadOnly))
-        return -1;
-    // The command name in brackets may hold blanks; the fields after it are fixed: utime and
-    // stime are the 12th and 13th.
-    const QByteArray content = stat.readAll();
-    const QList<QByteArray> fields = content.mid(content.lastIndexOf(')') + 2).split(' ');
-    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
-    return ticks / double(::sysconf(_SC_CLK_TCK));
 }
 
 int DrivenWindow::exitStatus() {

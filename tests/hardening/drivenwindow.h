@@ -30,9 +30,6 @@ public:
     // The log's text as the window holds it now.
     QString logText();
 
-    // User plus system CPU time the process has used so far.
-    double cpuSeconds() const;
-
     // Waits for the process to end; its exit status, or -1 if it crashed or did not end.
     int exitStatus();
 

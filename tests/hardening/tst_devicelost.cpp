@@ -9,8 +9,8 @@
 #include <QTest>
 
 // The modem goes away while the window holds its port (on a pseudo-terminal: the far end hangs
-// up), quietly or in the middle of a flood. The window must neither crash nor spin, and the next
-// button press must end it by the failure policy, the port released.
+// up), quietly or in the middle of a flood. The window must neither crash nor keep the lost port
+// open, and the next button press must end it by the failure policy, the port released.
 class TestDeviceLost : public QObject {
     Q_OBJECT
 
@@ -47,14 +47,10 @@ void TestDeviceLost::farEndHangsUp() {
         QVERIFY(line.write("\r\nOK\r\n"));
         QTRY_VERIFY(window.logText().contains(QLatin1String("OK")));
     }
-    const double before = window.cpuSeconds();
     line.close();
-    QTest::qWait(5000);
-    const double share = (window.cpuSeconds() - before) / 5;
-    qInfo("CPU in the 5 s after the loss: %.1f%% of a core", 100 * share);
-    // A window spinning on the lost device would take a whole core.
-    QVERIFY2(share < 0.2, qPrintable(QString::number(share)));
-    QCOMPARE(window.command("open", "open "), "open 0");
+    // Qt reports a vanished device again and again for as long as the port stays open, so a
+    // window that kept it open would spin on the reports: it must close the port by itself.
+    QTRY_COMPARE(window.command("open", "open "), QByteArray("open 0"));
     // The window shows nothing when the device goes: the next use of the port tells of it.
     QCOMPARE(window.boxText(), QString());
 
