@@ -50,27 +50,34 @@ Form1::Form1(const Settings &settings, QWidget *parent)
 
     // Three buttons share one caption; say what each one writes, and what the message is. The
     // text goes on a line of its own: a tooltip takes its first line for markup if it looks so.
-    const QString message = ModemCommands::describeMessage(settings.to, settings.text) +
-                            QStringLiteral(":\n") + settings.text;
+    const QString message = ModemCommands::describeMessage(settings.to, settings.text);
     const std::tuple<QPushButton *, ModemCommand, QString> commands[] = {
         {Command1, ModemCommands::selectPduMode, QString()},
-        {Command2, m_message.announce(), QStringLiteral("\nAnnounces the message ") + message},
-        {Command3, m_message.send(), QStringLiteral("\nThe message ") + message},
+        //: %1 says where the message goes and how, such as "to +447700900123 in the GSM 7-bit
+        //: alphabet, 13 septets"; %2 is the message's text, on a line of its own.
+        {Command2, m_message.announce(), tr("Announces the message %1:\n%2")},
+        //: %1 says where the message goes and how, such as "to +447700900123 in the GSM 7-bit
+        //: alphabet, 13 septets"; %2 is the message's text, on a line of its own.
+        {Command3, m_message.send(), tr("The message %1:\n%2")},
         {Command4, ModemCommands::textBody, QString()},
     };
     for (const auto &[button, command, purpose] : commands) {
-        button->setToolTip(command.description() + purpose);
-        button->setAccessibleDescription(command.description() + purpose);
+        const QString tip = purpose.isEmpty() ? command.description()
+                                              : command.description() + QLatin1Char('\n') +
+                                                    purpose.arg(message, settings.text);
+        button->setToolTip(tip);
+        button->setAccessibleDescription(tip);
     }
     // A screen reader names the port box after its label; the log box has no label to lend it a
     // name, and what it shows of the bytes needs saying.
     Label1->setBuddy(txtPort);
-    Text1->setAccessibleName(QStringLiteral("Modem log"));
+    //: The name a screen reader gives the box where the modem's answers show.
+    Text1->setAccessibleName(tr("Modem log"));
     Text1->setAccessibleDescription(
-        QStringLiteral("Everything the modem sends, each piece after one blank. Every byte is "
-                       "shown: line breaks as new lines, other control characters as picture "
-                       "symbols where the font has them, bytes from 0x80 up and the other "
-                       "control characters as two hexadecimal digits in angle brackets."));
+        tr("Everything the modem sends, each piece after one blank. Every byte is shown: line "
+           "breaks as new lines, other control characters as picture symbols where the font has "
+           "them, bytes from 0x80 up and the other control characters as two hexadecimal digits "
+           "in angle brackets."));
     // The log box catches up with what arrives once a frame, and keeps no undo history.
     LogLayout::of(*Text1);
     Text1->setTabChangesFocus(true);
@@ -168,11 +175,11 @@ void Form1::placeControls() {
 
 void Form1::describePorts() {
     const QStringList ports = Comm1->ports();
-    QStringList lines{
-        QStringLiteral("The number of the serial port to open, or the path of its device.")};
+    //: The tooltip of the box where the port is typed; the ports present follow it, one a line.
+    QStringList lines{tr("The number of the serial port to open, or the path of its device.")};
     lines += ports;
     if (ports.isEmpty())
-        lines << QStringLiteral("No serial ports are present now.");
+        lines << tr("No serial ports are present now.");
     txtPort->setToolTip(lines.join(QLatin1Char('\n')));
 }
 

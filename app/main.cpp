@@ -6,20 +6,24 @@
 #include "qtoptions.h"
 #include "startoptions.h"
 #include "stopsignals.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 // The options and what --help says; --help-all shows Qt's as well.
 void describe(QCommandLineParser &parser, bool qtOptionsShown) {
+    //: --help's description; Connect is the caption of the button, which stays in English.
     parser.setApplicationDescription(
-        QStringLiteral(
-            "A window for trying out a GSM modem on a serial port: Connect opens the port, and the "
-            "buttons below it write the AT commands that send a short message in PDU mode.\n"
+        QCoreApplication::translate(
+            "modempad",
+            "A window for trying out a GSM modem on a serial port: Connect opens the port, and "
+            "the buttons below it write the AT commands that send a short message in PDU mode.\n"
             "Each setting comes from its option, else from the settings file %1, else from the "
             "build. Qt's own options, such as -platform NAME, are taken as well.")
             .arg(StartOptions::filePath()));
@@ -44,19 +48,32 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(MODEMPAD_VERSION));
 
     // Read before QApplication exists, which needs a display: --help, --version and a mistake
-    // are answered over ssh and on a system without one too.
+    // are answered over ssh and on a system without one too, in the user's language, which
+    // takes an application to install the translators on.
+    std::optional<QCoreApplication> reading(std::in_place, argc, argv);
+    Translations::install();
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         // Taken as it is, a byte that is not UTF-8 would become U+FFFD and change the message
         // unseen.
         if (const qsizetype bad = StartOptions::firstNonUtf8(argv[i]); bad >= 0) {
-            const bool value = i > 1 && argv[i - 1][0] == '-' && argv[i][0] != '-';
+            const QString hex = QString::fromLatin1(QByteArray(1, argv[i][bad]).toHex().toUpper());
+            if (i > 1 && argv[i - 1][0] == '-' && argv[i][0] != '-') {
+                //: %1 is the option, such as --text; %2 counts bytes from 1; %3 is the byte in
+                //: hexadecimal.
+                return usageError(
+                    QCoreApplication::translate("modempad",
+                                                "the value of %1 is not in UTF-8: its byte %2 "
+                                                "is 0x%3; give it in UTF-8")
+                        .arg(QString::fromLocal8Bit(argv[i - 1]), QString::number(bad + 1), hex));
+            }
+            //: %1 counts the arguments from 1; %2 counts bytes from 1; %3 is the byte in
+            //: hexadecimal.
             return usageError(
-                QStringLiteral("%1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8")
-                    .arg(value ? QStringLiteral("the value of %1").arg(argv[i - 1])
-                               : QStringLiteral("argument %1").arg(i))
-                    .arg(bad + 1)
-                    .arg(QString::fromLatin1(QByteArray(1, argv[i][bad]).toHex().toUpper())));
+                QCoreApplication::translate(
+                    "modempad",
+                    "argument %1 is not in UTF-8: its byte %2 is 0x%3; give it in UTF-8")
+                    .arg(QString::number(i), QString::number(bad + 1), hex));
         }
         arguments << QString::fromLocal8Bit(argv[i]);
     }
@@ -68,16 +85,11 @@ int main(int argc, char *argv[]) {
         if (unknown.isEmpty())
             return usageError(parser.errorText());
         return usageError(
-            QStringLiteral("unknown option %1%2: modempad --help lists the options")
+            QCoreApplication::translate("modempad",
+                                        "unknown option %1%2: modempad --help lists the options")
                 .arg(unknown.constFirst().size() == 1 ? "-" : "--", unknown.constFirst()));
     }
-    // With no QCoreApplication, Qt names the program as below.
-    const auto help = [&](QCommandLineParser &shown) {
-        return print(
-            stdout,
-            shown.helpText().replace(QLatin1String("<executable_name>"), arguments.constFirst()),
-            0);
-    };
+    const auto help = [](QCommandLineParser &shown) { return print(stdout, shown.helpText(), 0); };
     if (parser.isSet(QStringLiteral("help-all"))) {
         QCommandLineParser all;
         describe(all, true);
@@ -89,13 +101,16 @@ int main(int argc, char *argv[]) {
     if (parser.isSet(QStringLiteral("version")))
         return print(stdout, QStringLiteral("modempad %1\n").arg(MODEMPAD_VERSION), 0);
     if (!parser.positionalArguments().isEmpty()) {
-        return usageError(QStringLiteral("unexpected argument \"%1\": modempad takes options only")
+        return usageError(QCoreApplication::translate(
+                              "modempad", "unexpected argument \"%1\": modempad takes options only")
                               .arg(parser.positionalArguments().constFirst()));
     }
     if (const QString fault = options.commandLineFault(); !fault.isEmpty())
         return usageError(fault);
+    reading.reset();
 
     QApplication app(argc, argv);
+    Translations::install();
     // Lets a Wayland desktop match the window to its desktop entry, and so show its icon; the
     // entry is named after the application's id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ModemPad"));

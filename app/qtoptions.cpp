@@ -4,6 +4,7 @@
 #include "qtoptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -34,9 +35,10 @@ constexpr QtOption Table[] = {
 void QtOptions::addTo(QCommandLineParser &parser, bool shown) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QtOption &qt : Table) {
-        QCommandLineOption option(QString::fromLatin1(qt.name),
-                                  QStringLiteral("Taken by Qt (see QGuiApplication)."),
-                                  QString::fromLatin1(qt.valueName));
+        QCommandLineOption option(
+            QString::fromLatin1(qt.name),
+            QCoreApplication::translate("QtOptions", "Taken by Qt (see QGuiApplication)."),
+            QString::fromLatin1(qt.valueName));
         if (!shown)
             option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);

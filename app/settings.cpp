@@ -6,6 +6,8 @@
 #include "modemcommands.h"
 #include "smspdu.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <climits>
@@ -22,18 +24,20 @@ QString setTo(Settings &settings, const QString &value) {
     const QByteArray number = value.toUtf8();
     switch (SmsPdu::numberFault(ModemCommands::view(number))) {
     case SmsPdu::NumberFault::NotDialString:
-        return QStringLiteral("\"%1\" is not a dial string: an optional + and then 1 to %2 digits "
-                              "0-9, with no blanks or dashes")
-            .arg(value)
-            .arg(SmsPdu::MaxAddressDigits);
+        //: A rule broken, put after the option or the line of the settings file.
+        return QCoreApplication::translate("Setting",
+                                           "\"%1\" is not a dial string: an optional + and then "
+                                           "1 to %2 digits 0-9, with no blanks or dashes")
+            .arg(value, QString::number(SmsPdu::MaxAddressDigits));
     case SmsPdu::NumberFault::OverMaxDigits: {
         const auto digits = qsizetype(value.size() - value.startsWith(u'+'));
-        return QStringLiteral("\"%1\" has %2 digits, %3 more than the %4 a message's "
-                              "destination holds")
-            .arg(value)
-            .arg(digits)
-            .arg(digits - qsizetype(SmsPdu::MaxAddressDigits))
-            .arg(SmsPdu::MaxAddressDigits);
+        //: A rule broken, put after the option or the line of the settings file.
+        return QCoreApplication::translate("Setting",
+                                           "\"%1\" has %n digit(s), %2 more than the %3 a "
+                                           "message's destination holds",
+                                           nullptr, int(digits))
+            .arg(value, QString::number(digits - qsizetype(SmsPdu::MaxAddressDigits)),
+                 QString::number(SmsPdu::MaxAddressDigits));
     }
     case SmsPdu::NumberFault::None:
         break;
@@ -47,23 +51,30 @@ QString setText(Settings &settings, const QString &value) {
     // text far longer is not measured, whatever its size.
     constexpr qsizetype Hopeless = 4 * 160;
     if (value.size() > Hopeless) {
-        return QStringLiteral("the text has %1 characters, far more than the 160 one message "
-                              "holds")
-            .arg(value.size());
+        //: A rule broken, put after the option or the line of the settings file.
+        return QCoreApplication::translate(
+            "Setting", "the text has %n character(s), far more than the 160 one message holds",
+            nullptr, int(value.size()));
     }
     const SmsPdu::TextSize size = SmsPdu::measure(ModemCommands::view(value.toUtf8()));
     if (!size.fits()) {
-        const QString form = size.coding == SmsPdu::Coding::Gsm7
-                                 ? QStringLiteral("%1 septets in the GSM 7-bit alphabet, %2 more "
-                                                  "than the %3 one message holds (each of "
-                                                  "^ { } [ ] ~ \\ | \u20AC takes two)")
-                                 : QStringLiteral("%1 UTF-16 units in UCS2, %2 more than the %3 "
-                                                  "one message holds (a character outside the "
-                                                  "GSM 7-bit alphabet makes it UCS2, where a "
-                                                  "character beyond U+FFFF, such as an emoji, "
-                                                  "takes two)");
-        return QStringLiteral("the text takes ") +
-               form.arg(size.length).arg(size.length - size.limit()).arg(size.limit());
+        const int length = int(size.length);
+        //: A rule broken, put after the option or the line of the settings file.
+        const QString rule =
+            size.coding == SmsPdu::Coding::Gsm7
+                ? QCoreApplication::translate(
+                      "Setting",
+                      "the text takes %n septet(s) in the GSM 7-bit alphabet, %1 more than the "
+                      "%2 one message holds (each of ^ { } [ ] ~ \\ | \u20AC takes two)",
+                      nullptr, length)
+                //: As above, for a text that must go in UCS2, the 16-bit coding.
+                : QCoreApplication::translate(
+                      "Setting",
+                      "the text takes %n UTF-16 unit(s) in UCS2, %1 more than the %2 one "
+                      "message holds (a character outside the GSM 7-bit alphabet makes it UCS2, "
+                      "where a character beyond U+FFFF, such as an emoji, takes two)",
+                      nullptr, length);
+        return rule.arg(QString::number(size.length - size.limit()), QString::number(size.limit()));
     }
     settings.text = value;
     return {};
@@ -76,8 +87,10 @@ QString setBaud(Settings &settings, const QString &value) {
     bool fits = false;
     const qint32 baud = value.toInt(&fits);
     if (!digits || !fits || baud == 0) {
-        return QStringLiteral("\"%1\" is not a line speed: a whole number of bits per second, "
-                              "such as 9600 or 115200")
+        //: A rule broken, put after the option or the line of the settings file.
+        return QCoreApplication::translate("Setting",
+                                           "\"%1\" is not a line speed: a whole number of bits "
+                                           "per second, such as 9600 or 115200")
             .arg(value);
     }
     settings.baud = baud;
@@ -89,8 +102,11 @@ QString setBaud(Settings &settings, const QString &value) {
 QString setPort(Settings &settings, const QString &value) {
     const qsizetype bytes = value.toUtf8().size();
     if (bytes >= LongestPath) {
-        return QStringLiteral("the port has %1 bytes, more than the %2 a device's path may have")
-            .arg(bytes)
+        //: A rule broken, put after the option or the line of the settings file. The port is
+        //: what is typed in the port box: a port number or a device's path.
+        return QCoreApplication::translate(
+                   "Setting", "the port has %n byte(s), more than the %1 a device's path may have",
+                   nullptr, int(bytes))
             .arg(LongestPath - 1);
     }
     settings.port = value;
@@ -98,23 +114,30 @@ QString setPort(Settings &settings, const QString &value) {
 }
 
 const std::array<Setting, 4> Table = {{
-    {QLatin1String("to"), QLatin1String("NUMBER"),
-     QLatin1String("Where the message goes: + and the country code for an international "
-                   "number, or a national number; then digits 0-9 only, at most 20."),
+    //: What --help shows after --to for its value.
+    {QLatin1String("to"), QT_TRANSLATE_NOOP("Setting", "NUMBER"),
+     QT_TRANSLATE_NOOP("Setting", "Where the message goes: + and the country code for an "
+                                  "international number, or a national number; then digits "
+                                  "0-9 only, at most 20."),
      setTo, [](const Settings &settings) { return settings.to; }},
-    {QLatin1String("text"), QLatin1String("TEXT"),
-     QLatin1String("The message: at most 160 septets in the GSM 7-bit alphabet (each of "
-                   "^ { } [ ] ~ \\ | and the euro sign takes two), or, with any other "
-                   "character, at most 70 UTF-16 units in UCS2 (a character beyond U+FFFF, "
-                   "such as an emoji, takes two)."),
+    //: What --help shows after --text for its value.
+    {QLatin1String("text"), QT_TRANSLATE_NOOP("Setting", "TEXT"),
+     QT_TRANSLATE_NOOP("Setting", "The message: at most 160 septets in the GSM 7-bit alphabet "
+                                  "(each of ^ { } [ ] ~ \\ | and the euro sign takes two), or, "
+                                  "with any other character, at most 70 UTF-16 units in UCS2 (a "
+                                  "character beyond U+FFFF, such as an emoji, takes two)."),
      setText, [](const Settings &settings) { return settings.text; }},
-    {QLatin1String("baud"), QLatin1String("RATE"),
-     QLatin1String("The line speed Connect sets, in bits per second: 300 to 4000000, or any "
-                   "other rate the port takes."),
+    //: What --help shows after --baud for its value.
+    {QLatin1String("baud"), QT_TRANSLATE_NOOP("Setting", "RATE"),
+     //: Connect is the caption of the button, which stays in English.
+     QT_TRANSLATE_NOOP("Setting", "The line speed Connect sets, in bits per second: 300 to "
+                                  "4000000, or any other rate the port takes."),
      setBaud, [](const Settings &settings) { return QString::number(settings.baud); }},
-    {QLatin1String("port"), QLatin1String("PORT"),
-     QLatin1String("The port box's initial text: a port number, or a device's path such as "
-                   "/dev/ttyUSB0."),
+    //: What --help shows after --port for its value.
+    {QLatin1String("port"), QT_TRANSLATE_NOOP("Setting", "PORT"),
+     //: The port box is the box where the port's number or device is typed.
+     QT_TRANSLATE_NOOP("Setting", "The port box's initial text: a port number, or a device's "
+                                  "path such as /dev/ttyUSB0."),
      setPort, [](const Settings &settings) { return settings.port; }},
 }};
 

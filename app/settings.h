@@ -22,8 +22,9 @@ struct Settings {
 // file, what --help says of it, and how its text is checked and kept.
 struct Setting {
     QLatin1String name;
-    QLatin1String valueName;
-    QLatin1String description;
+    // Both untranslated, in the context "Setting".
+    const char *valueName;
+    const char *description;
     // Keeps `value` in `settings`; the rule the value breaks, or an empty string once kept.
     QString (*set)(Settings &settings, const QString &value);
     // The value as set() takes it.

@@ -6,6 +6,7 @@
 #include "commerror.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -13,6 +14,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <limits>
 
 StartOptions::StartOptions(QCommandLineParser &parser, const QStringList &names)
     : m_parser(parser)
@@ -22,8 +24,8 @@ StartOptions::StartOptions(QCommandLineParser &parser, const QStringList &names)
     if (m_fileFault.isEmpty()) {
         const QSettings file(m_filePath, QSettings::IniFormat);
         if (file.status() != QSettings::NoError) {
-            m_fileFault = QStringLiteral("The settings file %1 cannot be read: check that its "
-                                         "lines are of the form key=value.")
+            m_fileFault = tr("The settings file %1 cannot be read: check that its lines are of "
+                             "the form key=value.")
                               .arg(m_filePath);
         }
         for (const QString &key : file.allKeys())
@@ -40,10 +42,14 @@ StartOptions::StartOptions(QCommandLineParser &parser, const QStringList &names)
         QString shown = setting.get(inFile ? fromFile : built);
         if (name == QLatin1String("text"))
             shown = QLatin1Char('"') + shown + QLatin1Char('"');
-        const QString where = inFile ? QStringLiteral(", from the settings file") : QString();
+        //: An option's line in --help: %1 says what the option is, %2 is its default.
+        const QString described = inFile ? tr("%1 Default: %2, from the settings file.")
+                                         //: As above, a default that the build gave.
+                                         : tr("%1 Default: %2.");
         parser.addOption(
-            {name, QStringLiteral("%1 Default: %2%3.").arg(setting.description, shown, where),
-             setting.valueName});
+            {name,
+             described.arg(QCoreApplication::translate("Setting", setting.description), shown),
+             QCoreApplication::translate("Setting", setting.valueName)});
     }
 }
 
@@ -74,23 +80,23 @@ QString StartOptions::checkFile(const QString &path) {
     const QFileInfo info(path);
     if (!info.exists())
         return {};
-    const QString fault = QStringLiteral("The settings file %1 %2.");
     if (!info.isFile()) {
-        return fault.arg(path, QStringLiteral("is not a regular file (a FIFO or a device, say), "
-                                              "so it is not read: put a file in its place, or "
-                                              "remove it"));
+        return tr("The settings file %1 is not a regular file (a FIFO or a device, say), so it is "
+                  "not read: put a file in its place, or remove it.")
+            .arg(path);
     }
     if (info.size() > MaxFileBytes) {
-        return fault.arg(path,
-                         QStringLiteral("has %1 bytes, more than the %2 any settings "
-                                        "take, so it is not read: remove what is not settings")
-                             .arg(info.size())
-                             .arg(MaxFileBytes));
+        // A file beyond 2 GiB is said to have 2 GiB: still far more than any settings take.
+        const int size = int(std::min<qint64>(info.size(), std::numeric_limits<int>::max()));
+        return tr("The settings file %1 has %n byte(s), more than the %2 any settings take, so "
+                  "it is not read: remove what is not settings.",
+                  nullptr, size)
+            .arg(path, QString::number(MaxFileBytes));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("The settings file %1 cannot be read: %2. Check that you may read "
-                              "it.")
+        //: %2 is the system's reason, such as "Permission denied".
+        return tr("The settings file %1 cannot be read: %2. Check that you may read it.")
             .arg(path, file.errorString());
     }
     // QSettings would put U+FFFD in place of what is not UTF-8, changing the text unseen.
@@ -99,12 +105,11 @@ QString StartOptions::checkFile(const QString &path) {
     if (bad < 0)
         return {};
     const qsizetype line = bytes.left(bad).count('\n') + 1;
-    return fault.arg(path,
-                     QStringLiteral("is not in UTF-8: its byte %1, on line %2, is 0x%3. "
-                                    "Save it in UTF-8")
-                         .arg(bad + 1)
-                         .arg(line)
-                         .arg(QString::fromLatin1(QByteArray(1, bytes.at(bad)).toHex().toUpper())));
+    //: %2 counts bytes from 1, %3 is the line the byte is on, %4 the byte in hexadecimal.
+    return tr("The settings file %1 is not in UTF-8: its byte %2, on line %3, is 0x%4. Save it "
+              "in UTF-8.")
+        .arg(path, QString::number(bad + 1), QString::number(line),
+             QString::fromLatin1(QByteArray(1, bytes.at(bad)).toHex().toUpper()));
 }
 
 QString StartOptions::commandLineFault() const {
@@ -143,11 +148,8 @@ QString StartOptions::readFile(Settings &settings) const {
         // The command line wins, even over a value that would be refused.
         if (m_names.contains(value.first) && m_parser.isSet(value.first))
             continue;
-        const QString broken = readValue(value, settings);
-        if (!broken.isEmpty()) {
-            return QStringLiteral("The settings file %1 %2. Correct or remove that line.")
-                .arg(m_filePath, broken);
-        }
+        if (QString broken = readValue(value, settings); !broken.isEmpty())
+            return broken;
     }
     return {};
 }
@@ -157,20 +159,26 @@ QString StartOptions::readValue(const std::pair<QString, QVariant> &entry,
     const auto &[key, value] = entry;
     const Setting *setting = Setting::named(key);
     if (!setting) {
-        return QStringLiteral("has the key \"%1\", which is not a setting: the settings are %2, "
-                              "outside any [group]")
-            .arg(key, Setting::names().join(QLatin1String(", ")));
+        //: %3 lists the keys, which stay in English: to, text, baud, port.
+        return tr("The settings file %1 has the key \"%2\", which is not a setting: the settings "
+                  "are %3, outside any [group]. Correct or remove that line.")
+            .arg(m_filePath, key, Setting::names().join(QLatin1String(", ")));
     }
     if (!m_names.contains(key))
         return {};
     // INI takes a comma outside quotes to part the items of a list, and drops the blanks
     // around them: what was meant cannot be told.
     if (value.typeId() == QMetaType::QStringList) {
-        return QStringLiteral("has a comma outside double quotes in the value of %1, which INI "
-                              "reads as a list: put the whole value in double quotes")
-            .arg(key);
+        return tr("The settings file %1 has a comma outside double quotes in the value of %2, "
+                  "which INI reads as a list: put the whole value in double quotes. Correct or "
+                  "remove that line.")
+            .arg(m_filePath, key);
     }
     const QString broken = setting->set(settings, value.toString());
+    //: %2 is the key; %3 is the rule its value breaks, such as "\"x\" is not a line speed: a
+    //: whole number of bits per second, such as 9600 or 115200".
     return broken.isEmpty() ? QString()
-                            : QStringLiteral("has a bad value for %1: %2").arg(key, broken);
+                            : tr("The settings file %1 has a bad value for %2: %3. Correct or "
+                                 "remove that line.")
+                                  .arg(m_filePath, key, broken);
 }

@@ -6,6 +6,7 @@
 #include "settings.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,8 @@ class QCommandLineParser;
 // over that the command line. Usable before any QApplication exists, so that a program with no
 // display can still answer its command line.
 class StartOptions {
+    Q_DECLARE_TR_FUNCTIONS(StartOptions)
+
 public:
     // Makes the settings named in `names` options of `parser`, each described with the default
     // in force: the file's value where it has a good one, else the build's.

@@ -41,7 +41,8 @@ Autopilot::Autopilot(QWidget *window, SimulatedModem *modem, ModemLog *log, QObj
     m_timeout.setSingleShot(true);
     m_timeout.setInterval(std::chrono::seconds(30));
     connect(&m_timeout, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("no answer to %1 within %2 s")
+        //: %1 names the button pressed, such as Command2.
+        fail(tr("no answer to %1 within %2 s")
                  .arg(m_steps.at(m_next - 1).button->objectName())
                  .arg(m_timeout.interval() / 1000.0));
     });
@@ -70,7 +71,8 @@ void Autopilot::start() {
 
 void Autopilot::pressNext() {
     const Step &step = m_steps.at(m_next++);
-    m_log->writeLine(QStringLiteral("autopilot: pressing %1").arg(step.button->objectName()));
+    //: %1 names the button, such as Connect or Command2.
+    m_log->writeLine(tr("autopilot: pressing %1").arg(step.button->objectName()));
     m_seenBefore = answersInLog();
     step.button->click();
     if (step.answers.isEmpty())
@@ -92,29 +94,30 @@ void Autopilot::checkLog() {
 }
 
 void Autopilot::finish() {
-    m_log->writeLine(QStringLiteral("autopilot: the log as the window shows it:"));
+    m_log->writeLine(tr("autopilot: the log as the window shows it:"));
     m_log->writeLine(m_text->toPlainText());
     const QList<AcceptedMessage> messages = m_modem->acceptedMessages();
     for (const AcceptedMessage &message : messages)
-        m_log->writeLine(QStringLiteral("autopilot: the modem accepted ") +
-                         ModemLog::describe(message));
+        //: %1 describes the message as the simulated modem's log does, in English.
+        m_log->writeLine(tr("autopilot: the modem accepted %1").arg(ModemLog::describe(message)));
+    // Never one, so the English needs no singular.
     if (messages.size() != 1)
-        return fail(QStringLiteral("the modem accepted %1 messages, not one").arg(messages.size()));
+        return fail(tr("the modem accepted %n messages, not one", nullptr, int(messages.size())));
     const SmsSubmit &submit = messages.constFirst().submit;
     if (submit.destination != m_destination || submit.text != m_messageText)
-        return fail(QStringLiteral("the message arrived as \"%1\" to %2, not \"%3\" to %4")
+        return fail(tr("the message arrived as \"%1\" to %2, not \"%3\" to %4")
                         .arg(submit.text, submit.destination, m_messageText, m_destination));
     m_log->writeLine(
-        QStringLiteral("autopilot: \"%1\" to %2 arrived intact").arg(m_messageText, m_destination));
+        tr("autopilot: \"%1\" to %2 arrived intact").arg(m_messageText, m_destination));
     if (m_destination == QLatin1String(ModemIdentity::OwnNumber))
-        m_log->writeLine(QStringLiteral("autopilot: it came back to the modem, as the log shows"));
+        m_log->writeLine(tr("autopilot: it came back to the modem, as the log shows"));
     QCoreApplication::exit(0);
 }
 
 void Autopilot::fail(const QString &reason) {
     m_timeout.stop();
     m_boxWatch.stop();
-    qCritical("modempad-demo: autopilot failed: %s", qPrintable(reason));
+    qCritical("%s", qPrintable(tr("modempad-demo: autopilot failed: %1").arg(reason)));
     QCoreApplication::exit(1);
 }
 
@@ -123,7 +126,7 @@ void Autopilot::watchForFailureBox() {
     if (!box)
         return;
     const QString text = box->text();
-    fail(QStringLiteral("ModemPad reported: %1").arg(text.simplified()));
+    fail(tr("ModemPad reported: %1").arg(text.simplified()));
     box->reject();
 }
 

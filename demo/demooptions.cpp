@@ -7,6 +7,7 @@
 #include "startoptions.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -19,7 +20,8 @@ const QStringList SettingNames{QStringLiteral("to"), QStringLiteral("text"),
 
 // The options and what --help says; --help-all shows Qt's as well.
 void describe(QCommandLineParser &parser, bool qtOptionsShown) {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "modempad-demo",
         "ModemPad with a simulated GSM modem behind port 5. Prints the modem's side of the "
         "dialogue. With no display it runs the autopilot. Reads lines such as \"sms "
         "+447700900456 Hello there\" from standard input: a message from that number arrives."));
@@ -27,12 +29,19 @@ void describe(QCommandLineParser &parser, bool qtOptionsShown) {
     parser.addVersionOption();
     parser.addOptions({
         {QStringLiteral("autopilot"),
-         QStringLiteral("Run offscreen, press Connect, Command1, Command2 and Command3, and exit "
-                        "0 only if the modem accepted the message intact.")},
-        {QStringLiteral("paced"), QStringLiteral("The modem answers at 2400 baud.")},
+         //: The button captions stay in English.
+         QCoreApplication::translate("modempad-demo",
+                                     "Run offscreen, press Connect, Command1, Command2 and "
+                                     "Command3, and exit 0 only if the modem accepted the "
+                                     "message intact.")},
+        {QStringLiteral("paced"),
+         QCoreApplication::translate("modempad-demo", "The modem answers at 2400 baud.")},
         {QStringLiteral("port"),
-         QStringLiteral("Map port number N to the device PATH; repeatable."),
-         QStringLiteral("N=PATH")},
+         //: A port here is a serial port, named by a number, and PATH its device.
+         QCoreApplication::translate("modempad-demo",
+                                     "Map port number N to the device PATH; repeatable."),
+         //: Keep N and the = sign; PATH is what follows it.
+         QCoreApplication::translate("modempad-demo", "N=PATH")},
     });
     QtOptions::addTo(parser, qtOptionsShown);
 }
@@ -45,13 +54,16 @@ QString mapPorts(const QStringList &values, QMap<qint16, QString> &ports) {
         const QRegularExpressionMatch match = Mapping.match(value);
         const int number = match.captured(1).toInt();
         if (!match.hasMatch() || number < 1 || number > 32767) {
-            return QStringLiteral("--port takes N=PATH with N from 1 to 32767, as in "
-                                  "--port 7=/dev/pts/4; got \"%1\"")
+            return QCoreApplication::translate("modempad-demo",
+                                               "--port takes N=PATH with N from 1 to 32767, as "
+                                               "in --port 7=/dev/pts/4; got \"%1\"")
                 .arg(value);
         }
         if (!QFileInfo::exists(match.captured(2))) {
-            return QStringLiteral("--port %1: there is no %2; start what makes it first, such as "
-                                  "socat, or give a device that is there")
+            return QCoreApplication::translate("modempad-demo",
+                                               "--port %1: there is no %2; start what makes it "
+                                               "first, such as socat, or give a device that is "
+                                               "there")
                 .arg(value, match.captured(2));
         }
         ports.insert(qint16(number), match.captured(2));
@@ -65,10 +77,7 @@ std::variant<DemoOptions, DemoOptions::Exit> DemoOptions::parse(const QStringLis
     QCommandLineParser parser;
     describe(parser, false);
     const StartOptions startOptions(parser, SettingNames);
-    // With no QCoreApplication, Qt names the program as below.
-    const auto help = [&](const QCommandLineParser &shown) {
-        return shown.helpText().replace(QLatin1String("<executable_name>"), arguments.constFirst());
-    };
+    const auto help = [](const QCommandLineParser &shown) { return shown.helpText(); };
     const auto mistake = [&](const QString &message) {
         return Exit{2, QStringLiteral("modempad-demo: %1\n\n%2").arg(message, help(parser))};
     };
@@ -85,7 +94,7 @@ std::variant<DemoOptions, DemoOptions::Exit> DemoOptions::parse(const QStringLis
         return Exit{0, help(all)};
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return mistake(QStringLiteral("unexpected argument \"%1\"")
+        return mistake(QCoreApplication::translate("modempad-demo", "unexpected argument \"%1\"")
                            .arg(parser.positionalArguments().constFirst()));
     }
 
@@ -96,9 +105,11 @@ std::variant<DemoOptions, DemoOptions::Exit> DemoOptions::parse(const QStringLis
         !fault.isEmpty())
         return mistake(fault);
     if (options.autopilot && options.ports.contains(SimulatedPort)) {
-        return mistake(QStringLiteral("--autopilot checks the message on the simulated modem "
-                                      "behind port %1; --port %1=... would take it away")
-                           .arg(SimulatedPort));
+        return mistake(
+            QCoreApplication::translate("modempad-demo",
+                                        "--autopilot checks the message on the simulated "
+                                        "modem behind port %1; --port %1=... would take it away")
+                .arg(SimulatedPort));
     }
     if (const QString fault = startOptions.commandLineFault(); !fault.isEmpty())
         return mistake(fault);

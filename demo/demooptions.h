@@ -31,6 +31,7 @@ struct DemoOptions {
 
     // Reads `arguments` (the program's name first) before any QApplication exists, so that the
     // help, the version and a mistake need no display; Qt's own options are taken unseen and
-    // left for QApplication.
+    // left for QApplication. A QCoreApplication with the translators installed makes them speak
+    // the user's language.
     static std::variant<DemoOptions, Exit> parse(const QStringList &arguments);
 };

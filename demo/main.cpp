@@ -7,10 +7,12 @@
 #include "form1.h"
 #include "modemcommands.h"
 #include "modemrig.h"
+#include "translations.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -22,10 +24,11 @@ bool hasDisplay() {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const auto parsed = DemoOptions::parse(arguments);
+    // The options are described and read in the user's language, which takes an application to
+    // install the translators on, before the one with a window exists.
+    std::optional<QCoreApplication> reading(std::in_place, argc, argv);
+    Translations::install();
+    const auto parsed = DemoOptions::parse(QCoreApplication::arguments());
     if (const auto *exit = std::get_if<DemoOptions::Exit>(&parsed)) {
         std::fputs(qPrintable(exit->text), exit->status == 0 ? stdout : stderr);
         return exit->status;
@@ -38,19 +41,27 @@ int main(int argc, char *argv[]) {
     const bool autopilotOn = options.autopilot || !hasDisplay();
     if (autopilotOn)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    reading.reset();
     QApplication app(argc, argv);
+    Translations::install();
 
     ModemRig rig;
     rig.line().setPaced(options.paced);
     if (!rig.open()) {
-        qCritical("modempad-demo: no pseudo-terminal for the simulated modem: %s",
-                  qPrintable(rig.line().errorString()));
+        qCritical("%s",
+                  qPrintable(QCoreApplication::translate(
+                                 "modempad-demo",
+                                 "modempad-demo: no pseudo-terminal for the simulated modem: %1")
+                                 .arg(rig.line().errorString())));
         return 1;
     }
-    rig.log().writeLine(QStringLiteral("simulated modem on port %1 = %2")
-                            .arg(DemoOptions::SimulatedPort)
-                            .arg(rig.line().devicePath()));
-    rig.log().writeLine(QStringLiteral("the second and third buttons send the message %1: %2")
+    //: %1 is the port's number, %2 the device behind it.
+    rig.log().writeLine(
+        QCoreApplication::translate("modempad-demo", "simulated modem on port %1 = %2")
+            .arg(QString::number(DemoOptions::SimulatedPort), rig.line().devicePath()));
+    //: %1 says where the message goes and how; %2 is its text.
+    rig.log().writeLine(QCoreApplication::translate(
+                            "modempad-demo", "the second and third buttons send the message %1: %2")
                             .arg(ModemCommands::describeMessage(settings.to, settings.text),
                                  ModemLog::printable(settings.text)));
     rig.startConsole();
@@ -65,8 +76,8 @@ int main(int argc, char *argv[]) {
     pilot.setMessage(settings.to, settings.text);
     if (autopilotOn) {
         if (!options.autopilot)
-            rig.log().writeLine(
-                QStringLiteral("no display: the autopilot runs the window offscreen"));
+            rig.log().writeLine(QCoreApplication::translate(
+                "modempad-demo", "no display: the autopilot runs the window offscreen"));
         pilot.start();
     }
     return app.exec();

@@ -3,6 +3,8 @@
 
 #include "modemcommands.h"
 
+#include <QCoreApplication>
+
 QByteArray ModemCommand::bytes() const {
     QByteArray line(text.data(), qsizetype(text.size()));
     line.append(terminator.data(), qsizetype(terminator.size()));
@@ -10,7 +12,9 @@ QByteArray ModemCommand::bytes() const {
 }
 
 QString ModemCommand::description() const {
-    return QStringLiteral("Writes \"%1\" followed by %2")
+    //: A button's tooltip: %1 is what it writes to the modem, %2 the control characters after
+    //: that, "CR LF" or "Ctrl-Z", which keep their names.
+    return QCoreApplication::translate("ModemCommands", "Writes \"%1\" followed by %2")
         .arg(QLatin1String(text.data(), qsizetype(text.size())),
              QLatin1String(terminatorName.data(), qsizetype(terminatorName.size())));
 }
@@ -18,10 +22,18 @@ QString ModemCommand::description() const {
 QString ModemCommands::describeMessage(const QString &number, const QString &text) {
     const QByteArray utf8 = text.toUtf8();
     const SmsPdu::TextSize size = SmsPdu::measure(std::string_view(utf8.data(), utf8.size()));
-    const QString coding = size.coding == SmsPdu::Coding::Gsm7
-                               ? QStringLiteral("in the GSM 7-bit alphabet, %1 septets")
-                               : QStringLiteral("in UCS2, %1 UTF-16 units");
-    return QStringLiteral("to %1 %2").arg(number, coding.arg(size.length));
+    const int length = int(size.length);
+    //: Where a message goes and how its text is sent, put into "The message %1:"; %1 is the
+    //: phone number.
+    return size.coding == SmsPdu::Coding::Gsm7
+               ? QCoreApplication::translate("ModemCommands",
+                                             "to %1 in the GSM 7-bit alphabet, %n septet(s)",
+                                             nullptr, length)
+                     .arg(number)
+               //: As above, for a text sent in UCS2, the 16-bit coding.
+               : QCoreApplication::translate("ModemCommands", "to %1 in UCS2, %n UTF-16 unit(s)",
+                                             nullptr, length)
+                     .arg(number);
 }
 
 QString ModemCommands::testNumber() {

@@ -29,6 +29,10 @@ namespace ModemCommands {
 
 inline constexpr std::string_view crlf = "\r\n";
 inline constexpr std::string_view ctrlZ = "\x1A";
+// Their names, which a tooltip puts after what a button writes, as modem manuals write them in
+// every language: not translated.
+inline constexpr std::string_view crlfName = "CR LF";
+inline constexpr std::string_view ctrlZName = "Ctrl-Z";
 
 // A command and a decimal number after it, spelled out at compile time.
 struct NumberedCommand {
@@ -58,8 +62,8 @@ public:
         , m_announceLength("AT+CMGS=", SmsPdu::tpduLength(m_pdu)) {}
 
     // Both refer to this object's own text.
-    constexpr ModemCommand announce() const { return {m_announceLength.text(), crlf, "CR LF"}; }
-    constexpr ModemCommand send() const { return {m_pdu.hex(), ctrlZ, "Ctrl-Z"}; }
+    constexpr ModemCommand announce() const { return {m_announceLength.text(), crlf, crlfName}; }
+    constexpr ModemCommand send() const { return {m_pdu.hex(), ctrlZ, ctrlZName}; }
 
 private:
     SmsPdu::Octets m_pdu;
@@ -93,9 +97,10 @@ QString testNumber();
 QString testText();
 
 // Lower-case "cmgf" is what modems have always been sent from this button; they take either.
-inline constexpr ModemCommand selectPduMode{"AT+cmgf=0", crlf, "CR LF"};
+inline constexpr ModemCommand selectPduMode{"AT+cmgf=0", crlf, crlfName};
 inline constexpr ModemCommand announcePdu = testMessage.announce();
 inline constexpr ModemCommand sendTestMessage = testMessage.send();
-inline constexpr ModemCommand textBody{"This is a testing message ", ctrlZ, "Ctrl-Z"};
+// Bytes for the modem, the same in every language: not translated.
+inline constexpr ModemCommand textBody{"This is a testing message ", ctrlZ, ctrlZName};
 
 } // namespace ModemCommands

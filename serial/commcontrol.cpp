@@ -22,23 +22,43 @@ namespace {
 
 QString listing(const QStringList &ports) {
     if (ports.isEmpty())
-        return QStringLiteral("No serial ports are present now: plug the modem in and try again.");
-    return QStringLiteral("Use one of the ports there are now: %1.")
+        return CommControl::tr("No serial ports are present now: plug the modem in and try again.");
+    //: %1 lists the ports as number = device, such as "1 = /dev/ttyUSB0, 2 = /dev/ttyACM0".
+    return CommControl::tr("Use one of the ports there are now: %1.")
         .arg(ports.join(QLatin1String(", ")));
 }
 
 QString parityName(QSerialPort::Parity parity) {
     switch (parity) {
     case QSerialPort::EvenParity:
-        return QStringLiteral("even parity");
+        //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+        return CommControl::tr("even parity");
     case QSerialPort::OddParity:
-        return QStringLiteral("odd parity");
+        //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+        return CommControl::tr("odd parity");
     case QSerialPort::MarkParity:
-        return QStringLiteral("mark parity");
+        //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+        return CommControl::tr("mark parity");
     case QSerialPort::SpaceParity:
-        return QStringLiteral("space parity");
+        //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+        return CommControl::tr("space parity");
     default:
-        return QStringLiteral("no parity");
+        //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+        return CommControl::tr("no parity");
+    }
+}
+
+QString stopBitsName(QSerialPort::StopBits stopBits) {
+    switch (stopBits) {
+    case QSerialPort::OneStop:
+        //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+        return CommControl::tr("1 stop bit");
+    case QSerialPort::OneAndHalfStop:
+        //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+        return CommControl::tr("1.5 stop bits");
+    default:
+        //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+        return CommControl::tr("2 stop bits");
     }
 }
 
@@ -69,11 +89,11 @@ CommControl::~CommControl() {
 void CommControl::setCommPort(qint16 number) {
     requireClosed();
     if (number < 1) {
-        throw CommError(
-            CommError::InvalidPortNumber,
-            QStringLiteral("%1 is not a valid port number: ports are numbered from 1. %2")
-                .arg(number)
-                .arg(listing(ports())));
+        throw CommError(CommError::InvalidPortNumber,
+                        //: %2 is a sentence that lists the ports there are, or says there are none.
+                        tr("%1 is not a valid port number: ports are numbered from 1. %2")
+                            .arg(number)
+                            .arg(listing(ports())));
     }
     m_commPort = number;
     m_devicePath.clear();
@@ -120,9 +140,10 @@ CommControl::LineSettings CommControl::parseSettings(const QString &settings) {
     }
     if (!ok) {
         throw CommError(CommError::InvalidSettings,
-                        QStringLiteral("\"%1\" are not valid line settings: expected baud, parity "
-                                       "(n, e, o, m, s), data bits (5 to 8) and stop bits (1, 1.5, "
-                                       "2), such as \"2400,n,8,1\".")
+                        //: The letters n, e, o, m and s are typed as they are, in any language.
+                        tr("\"%1\" are not valid line settings: expected baud, parity (n, e, o, "
+                           "m, s), data bits (5 to 8) and stop bits (1, 1.5, 2), such as "
+                           "\"2400,n,8,1\".")
                             .arg(settings));
     }
     return line;
@@ -168,8 +189,9 @@ void CommControl::setOutput(const QByteArray &data) {
     requireOpen();
     if (m_port.write(data) != data.size()) {
         throw CommError(CommError::WriteFailed,
-                        QStringLiteral("Writing to port %1 failed: %2. Check that the device is "
-                                       "still connected and switched on.")
+                        //: %2 is the system's reason.
+                        tr("Writing to port %1 failed: %2. Check that the device is still "
+                           "connected and switched on.")
                             .arg(portName(device()), m_port.errorString()));
     }
 }
@@ -220,9 +242,9 @@ QString CommControl::namedPort() const {
 void CommControl::open() {
     const QString device = this->device();
     if (device.isEmpty()) {
-        throw CommError(
-            CommError::NoSuchPort,
-            QStringLiteral("There is no port %1. %2").arg(m_commPort).arg(listing(ports())));
+        //: %2 is a sentence that lists the ports there are, or says there are none.
+        throw CommError(CommError::NoSuchPort,
+                        tr("There is no port %1. %2").arg(m_commPort).arg(listing(ports())));
     }
     // The lock file is named after the device opened. Opened by its real name, a link and its
     // target are one device with one lock, which even root respects.
@@ -256,14 +278,16 @@ void CommControl::throwOpenFailure() const {
 #endif
     switch (error) {
     case QSerialPort::DeviceNotFoundError: {
-        const QString missing =
-            m_devicePath.isEmpty()
-                ? QStringLiteral("Port %1 names %2, which").arg(m_commPort).arg(device)
-                : device;
+        //: %3 is a sentence that lists the ports there are, or says there are none.
+        const QString numbered = tr("Port %1 names %2, which is not there (any more): the device "
+                                    "may have been unplugged. %3");
+        //: %2 is a sentence that lists the ports there are, or says there are none.
+        const QString named = tr("%1 is not there (any more): the device may have been unplugged. "
+                                 "%2");
         throw CommError(CommError::NoSuchPort,
-                        QStringLiteral("%1 is not there (any more): the device may have been "
-                                       "unplugged. %2")
-                            .arg(missing, listing(ports())));
+                        m_devicePath.isEmpty()
+                            ? numbered.arg(QString::number(m_commPort), device, listing(ports()))
+                            : named.arg(device, listing(ports())));
     }
     case QSerialPort::PermissionError:
         // Qt reports a lock held by another program as a permission error too; only the
@@ -273,24 +297,25 @@ void CommControl::throwOpenFailure() const {
         if (file.permissions().testFlags(QFile::ReadGroup | QFile::WriteGroup)) {
             throw CommError(
                 CommError::PermissionDenied,
-                QStringLiteral("You may not open port %1: only members of the group \"%2\" may. "
-                               "Add your user to that group (on Debian: sudo adduser $USER %2), "
-                               "then log out and in again.")
+                tr("You may not open port %1: only members of the group \"%2\" may. Add your "
+                   "user to that group (on Debian: sudo adduser $USER %2), then log out and in "
+                   "again.")
                     .arg(portName(device), file.group()));
         }
         throw CommError(CommError::PermissionDenied,
-                        QStringLiteral("You may not open port %1: only its owner \"%2\" may. Ask "
-                                       "the administrator of this computer for access to it.")
+                        tr("You may not open port %1: only its owner \"%2\" may. Ask the "
+                           "administrator of this computer for access to it.")
                             .arg(portName(device), file.owner()));
     case QSerialPort::UnsupportedOperationError:
         throw CommError(CommError::SettingRefused,
-                        QStringLiteral("Port %1 refuses the line settings \"%2\": %3. Check that "
-                                       "it is a serial port.")
+                        //: %3 is the system's reason.
+                        tr("Port %1 refuses the line settings \"%2\": %3. Check that it is a "
+                           "serial port.")
                             .arg(portName(device), m_settings, m_port.errorString()));
     default:
         throw CommError(CommError::OpenFailed,
-                        QStringLiteral("Port %1 could not be opened: %2. Check that it is a "
-                                       "serial port.")
+                        //: %2 is the system's reason.
+                        tr("Port %1 could not be opened: %2. Check that it is a serial port.")
                             .arg(portName(device), m_port.errorString()));
     }
 }
@@ -305,27 +330,29 @@ void CommControl::throwLockFailure() const {
     if (PortLock::isStale(locked)) {
         throw CommError(
             CommError::StaleLock,
-            QStringLiteral("Port %1 is marked as taken by the lock file %2, left by process %3, "
-                           "which has ended. The file belongs to the user \"%4\", so ModemPad "
-                           "may not remove it: ask that user or the administrator of this "
-                           "computer to remove it (sudo rm %2), then try again.")
-                .arg(portName(device), lock.filePath())
-                .arg(PortLock::holder(locked))
-                .arg(lock.owner()));
+            //: %2 is the lock file's path, %3 the number of the process that left it, %4 the
+            //: user who owns the file.
+            tr("Port %1 is marked as taken by the lock file %2, left by process %3, which has "
+               "ended. The file belongs to the user \"%4\", so ModemPad may not remove it: ask "
+               "that user or the administrator of this computer to remove it (sudo rm %2), then "
+               "try again.")
+                .arg(portName(device), lock.filePath(), QString::number(PortLock::holder(locked)),
+                     lock.owner()));
     }
 #ifdef Q_OS_UNIX
     if (lock.fileName().toLocal8Bit().size() > NAME_MAX) {
         throw CommError(CommError::OpenFailed,
-                        QStringLiteral("Port %1 cannot be locked for ModemPad's use: the name of "
-                                       "its lock file, %2, is longer than this system allows. "
-                                       "Give the device a shorter name.")
+                        //: %2 is the lock file's path.
+                        tr("Port %1 cannot be locked for ModemPad's use: the name of its lock "
+                           "file, %2, is longer than this system allows. Give the device a "
+                           "shorter name.")
                             .arg(portName(device), lock.filePath()));
     }
 #endif
     throw CommError(CommError::PortInUse,
-                    QStringLiteral("Port %1 is in use by another program. Close that program and "
-                                   "try again (a modem just plugged in can be held for a few "
-                                   "seconds while the system probes it), or choose another port.")
+                    tr("Port %1 is in use by another program. Close that program and try again (a "
+                       "modem just plugged in can be held for a few seconds while the system "
+                       "probes it), or choose another port.")
                         .arg(portName(device)));
 }
 
@@ -356,26 +383,27 @@ void CommControl::requireOpen() const {
         return;
     if (!m_lostDevice.isEmpty()) {
         throw CommError(CommError::DeviceLost,
-                        QStringLiteral("Port %1 went away while it was open: the device was "
-                                       "unplugged or switched off. Plug it back in, then start "
-                                       "ModemPad again.")
+                        tr("Port %1 went away while it was open: the device was unplugged or "
+                           "switched off. Plug it back in, then start ModemPad again.")
                             .arg(portName(m_lostDevice)));
     }
     const QString port = namedPort();
     if (port.isEmpty()) {
         throw CommError(CommError::PortNotOpen,
-                        QStringLiteral("No port is open. Type the port's number or its device's "
-                                       "path, then press Connect."));
+                        //: Connect is the caption of the button, which stays in English.
+                        tr("No port is open. Type the port's number or its device's path, then "
+                           "press Connect."));
     }
     throw CommError(CommError::PortNotOpen,
-                    QStringLiteral("Port %1 is not open. Press Connect first.").arg(port));
+                    //: Connect is the caption of the button, which stays in English.
+                    tr("Port %1 is not open. Press Connect first.").arg(port));
 }
 
 void CommControl::requireClosed() const {
     if (!m_port.isOpen())
         return;
     throw CommError(CommError::PortAlreadyOpen,
-                    QStringLiteral("Port %1 is already open.").arg(portName(device())));
+                    tr("Port %1 is already open.").arg(portName(device())));
 }
 
 void CommControl::applyLineSettings() {
@@ -383,30 +411,34 @@ void CommControl::applyLineSettings() {
         if (applied)
             return;
         throw CommError(CommError::SettingRefused,
-                        QStringLiteral("Port %1 refuses %2 (settings \"%3\"): %4. Check that it "
-                                       "is a serial port whose driver supports that.")
+                        //: %2 is what was refused, such as "2400 baud" or "even parity"; %4 is the
+                        //: system's reason.
+                        tr("Port %1 refuses %2 (settings \"%3\"): %4. Check that it is a serial "
+                           "port whose driver supports that.")
                             .arg(portName(device()), setting, m_settings, m_port.errorString()));
     };
-    require(m_port.setBaudRate(m_line.baudRate), QStringLiteral("%1 baud").arg(m_line.baudRate));
+    //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+    require(m_port.setBaudRate(m_line.baudRate), tr("%1 baud").arg(m_line.baudRate));
     require(m_port.setParity(m_line.parity), parityName(m_line.parity));
     require(m_port.setDataBits(m_line.dataBits),
-            QStringLiteral("%1 data bits").arg(int(m_line.dataBits)));
-    require(m_port.setStopBits(m_line.stopBits),
-            m_line.stopBits == QSerialPort::OneAndHalfStop
-                ? QStringLiteral("1.5 stop bits")
-                : QStringLiteral("%1 stop bits").arg(int(m_line.stopBits)));
+            //: What a port refused, put into "Port %1 refuses %2 (settings ...)"; %1 is 5 to 8.
+            tr("%1 data bits").arg(int(m_line.dataBits)));
+    require(m_port.setStopBits(m_line.stopBits), stopBitsName(m_line.stopBits));
     switch (m_handshaking) {
     case comRTS:
         require(m_port.setFlowControl(QSerialPort::HardwareControl),
-                QStringLiteral("RTS/CTS flow control"));
+                //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+                tr("RTS/CTS flow control"));
         break;
     case comXOnXoff:
         require(m_port.setFlowControl(QSerialPort::SoftwareControl),
-                QStringLiteral("XON/XOFF flow control"));
+                //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+                tr("XON/XOFF flow control"));
         break;
     case comNone:
         require(m_port.setFlowControl(QSerialPort::NoFlowControl),
-                QStringLiteral("no flow control"));
+                //: What a port refused, put into "Port %1 refuses %2 (settings ...)".
+                tr("no flow control"));
         break;
     }
 }
@@ -419,8 +451,10 @@ void CommControl::applyModemLines() {
             return;
         }
         throw CommError(CommError::SettingRefused,
-                        QStringLiteral("Port %1 refuses to set its %2 line: %3. Check that it is "
-                                       "a serial port.")
+                        //: %2 names a wire of the serial line, DTR or RTS; %3 is the system's
+                        //: reason.
+                        tr("Port %1 refuses to set its %2 line: %3. Check that it is a serial "
+                           "port.")
                             .arg(portName(device()), line, m_port.errorString()));
     };
     require(m_port.setDataTerminalReady(m_dtrEnable), QStringLiteral("DTR"));

@@ -5,6 +5,7 @@
 
 #include "commerror.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -24,18 +25,19 @@ qint16 portNumberFromText(const QString &text) {
     // The text goes back to the user in the message; a pasted page of it would not fit the box.
     const QString shown = trimmed.size() > 40 ? trimmed.left(40) + QChar(0x2026) : trimmed;
     if (!integer.match(trimmed).hasMatch()) {
-        throw CommError(
-            CommError::PortNumberNotNumeric,
-            QStringLiteral("\"%1\" is not a port number. Type a whole number, such as 1, or a "
-                           "device's path, such as %2.")
-                .arg(shown, ExamplePath));
+        throw CommError(CommError::PortNumberNotNumeric,
+                        QCoreApplication::translate(
+                            "PortNumber", "\"%1\" is not a port number. Type a whole number, such "
+                                          "as 1, or a device's path, such as %2.")
+                            .arg(shown, ExamplePath));
     }
     bool ok = false;
     const qint16 number = trimmed.toShort(&ok);
     if (!ok) {
         throw CommError(CommError::PortNumberOutOfRange,
-                        QStringLiteral("Port number %1 is out of range. Port numbers go from 1 "
-                                       "to 32767.")
+                        QCoreApplication::translate("PortNumber",
+                                                    "Port number %1 is out of range. Port "
+                                                    "numbers go from 1 to 32767.")
                             .arg(shown));
     }
     return number;

@@ -8,6 +8,7 @@
 #include "pseudoterminal.h"
 #include "smssubmit.h"
 #include "startoptions.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -54,6 +55,8 @@ private slots:
 };
 
 void TestStartOptions::initTestCase() {
+    // As modempad starts: English, with its plural forms.
+    Translations::install();
     if (!PseudoTerminal::isSupported())
         QSKIP("The wire is a pseudo-terminal, and this system has none.");
 }

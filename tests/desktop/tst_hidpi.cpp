@@ -124,8 +124,10 @@ void TestHiDpi::screenshot() {
     const qreal perTwip = screenDpi() / 1440.0;
     QVERIFY(qAbs(shot.width() - 7230 * perTwip) <= 1);
     QVERIFY(qAbs(shot.height() - 5625 * perTwip) <= 1);
-    QVERIFY(shot.save(
-        QStringLiteral("form1-%1dpi-%2x.png").arg(screenDpi()).arg(m_form.devicePixelRatioF())));
+    QVERIFY(shot.save(QStringLiteral("form1-%1dpi-%2x%3.png")
+                          .arg(screenDpi())
+                          .arg(m_form.devicePixelRatioF())
+                          .arg(m_form.isRightToLeft() ? "-reverse" : "")));
 }
 
 QTEST_MAIN(TestHiDpi)
