@@ -13,7 +13,7 @@ source bench/common.sh
 build=${1:-build-bench}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" --target modempad bench_logappend bench_ingest bench_pollfloor \
-    bench_startup bench_load bench_reopen modemsim >/dev/null
+    bench_startup bench_load bench_reopen bench_ring modemsim >/dev/null
 runs=5
 
 # The median of the numbers on standard input, with min and max.
@@ -78,3 +78,12 @@ out=$(for _ in $(seq "$runs"); do "$build/bench/bench_reopen" "$build/sim/modems
 echo "lost of 10,000: $(grep -oP '[0-9]+(?= lost)' <<<"$out" | summary)," \
     "$(grep -oP '[0-9]+(?= reopens a second)' <<<"$out" | summary) reopens a second," \
     "$(grep -oP '[0-9]+(?= µs)' <<<"$out" | summary) µs of modemsim's user time a reopen"
+echo "== a network of 64 modems texting in a ring"
+out=$(for _ in $(seq "$runs"); do "$build/bench/bench_ring" "$build/sim/modemsim/modemsim" || echo LOST; done)
+grep -q LOST <<<"$out" && grep -oP 'lost .*?missing [0-9]+' <<<"$out" | sort | uniq -c
+echo "$(grep -oP '[0-9]+(?= messages/s)' <<<"$out" | summary) messages a second," \
+    "send to +CMTI median $(grep -oP 'median \K[0-9.]+' <<<"$out" | summary) ms," \
+    "p99 $(grep -oP 'p99 \K[0-9.]+' <<<"$out" | summary) ms"
+for when in "before any message" "at the start" "in the middle" "at the end"; do
+    echo "resident memory $when: $(grep -oP "[0-9.]+(?= MB $when)" <<<"$out" | summary) MB"
+done

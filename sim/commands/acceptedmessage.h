@@ -16,4 +16,7 @@ struct AcceptedMessage {
     // The hex digits as received or stored in PDU mode; empty for a text mode message, and for
     // a stored one that +CMSS sent to another destination.
     QByteArray pdu;
+    // The sender's own number when the message went to another modem of its network; empty
+    // when it went nowhere beyond the service centre.
+    QString routedFrom;
 };

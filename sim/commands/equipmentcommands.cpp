@@ -3,6 +3,7 @@
 
 #include "equipmentcommands.h"
 
+#include "identity.h"
 #include "modemidentity.h"
 
 namespace {
@@ -26,10 +27,12 @@ void EquipmentCommands::addTo(CommandTable &table) {
          .action = CommandTable::answer(ModemIdentity::Revision)},
         {.name = "+CGSN",
          .test = CommandTable::exists(),
-         .action = CommandTable::answer(ModemIdentity::SerialNumber)},
+         .action = CommandTable::Handler(
+             [this](const AtCommand &) { return AtResponse::text(m_identity.imei.toLatin1()); })},
         {.name = "+CIMI",
          .test = CommandTable::exists(),
-         .action = CommandTable::answer(ModemIdentity::SubscriberIdentity),
+         .action = CommandTable::Handler(
+             [this](const AtCommand &) { return AtResponse::text(m_identity.imsi.toLatin1()); }),
          .sim = CommandTable::Sim::Equipment},
         {.name = "+CMEE",
          .test = CommandTable::answer("+CMEE: (0-2)"),

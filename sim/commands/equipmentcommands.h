@@ -6,6 +6,8 @@
 #include "characterset.h"
 #include "commandtable.h"
 
+struct Identity;
+
 // What the general commands of 3GPP TS 27.007 set.
 struct EquipmentSettings {
     // +CMEE: errors as plain ERROR (0), +CME ERROR with a number (1) or with words (2).
@@ -18,7 +20,8 @@ struct EquipmentSettings {
 // the SIM's phonebook.
 class EquipmentCommands {
 public:
-    EquipmentCommands() = default;
+    explicit EquipmentCommands(const Identity &identity)
+        : m_identity(identity) {}
     // The table's handlers refer to the settings in place.
     Q_DISABLE_COPY_MOVE(EquipmentCommands)
 
@@ -33,4 +36,5 @@ private:
     AtResponse selectPhonebook(const AtCommand &command) const;
 
     EquipmentSettings m_settings;
+    const Identity &m_identity;
 };

@@ -3,6 +3,8 @@
 
 #include "messagedelivery.h"
 
+#include "identity.h"
+
 #include "concatenation.h"
 #include "equipmentcommands.h"
 #include "messageformat.h"
@@ -40,12 +42,14 @@ QString forLog(SmsCoding coding, const QString &text, const QByteArray &data) {
 
 MessageDelivery::MessageDelivery(const EquipmentSettings &equipment,
                                  const SmsParameters &parameters, const NetworkCommands &network,
-                                 MessageStorageCommands &storage, QObject *parent)
+                                 MessageStorageCommands &storage, const Identity &identity,
+                                 QObject *parent)
     : QObject(parent)
     , m_equipment(equipment)
     , m_parameters(parameters)
     , m_network(network)
     , m_storage(storage)
+    , m_identity(identity)
     , m_indications(DefaultIndications) {
     connect(&m_reports, &StatusReportQueue::due, this, &MessageDelivery::bring);
     connect(&m_reports, &StatusReportQueue::dropped, this, [this](const SmsStatusReport &report) {
@@ -101,35 +105,60 @@ bool MessageDelivery::receiveText(const QString &originator, const QString &text
     return true;
 }
 
-void MessageDelivery::carry(const SmsSubmit &submit, int reference) {
+SmsDeliver MessageDelivery::delivery(const SmsSubmit &submit) const {
     // The message's own service centre, or the one +CSCA names, delivers it and reports on it.
     const bool ownCentre = !submit.serviceCentre.isEmpty();
-    const QString centre = ownCentre ? submit.serviceCentre : m_parameters.serviceCentre;
-    const int centreType =
-        ownCentre ? PduEncoding::addressType(centre) : m_parameters.serviceCentreType;
+    SmsDeliver message;
+    message.serviceCentre = ownCentre ? submit.serviceCentre : m_parameters.serviceCentre;
+    message.serviceCentreType = ownCentre ? PduEncoding::addressType(message.serviceCentre)
+                                          : m_parameters.serviceCentreType;
+    message.originator = m_identity.number;
+    message.originatorType = PduEncoding::addressType(m_identity.number);
+    message.protocolIdentifier = submit.protocolIdentifier;
+    message.dataCodingScheme = submit.dataCodingScheme;
+    message.timestamp = QDateTime::currentDateTime();
+    message.userDataHeader = submit.userDataHeader;
+    message.text = submit.text;
+    message.data = submit.data;
+    return message;
+}
+
+bool MessageDelivery::route(const SmsSubmit &submit, int reference) {
+    if (submit.destination == m_identity.number || !m_router)
+        return false;
+    RoutedMessage routed{submit.destination, delivery(submit), reference,
+                         submit.statusReportRequest, std::nullopt};
+    if (submit.validityFormat == SmsSubmit::ValidityFormat::Absolute)
+        routed.validUntil = submit.validUntil;
+    else if (submit.validityFormat != SmsSubmit::ValidityFormat::None)
+        routed.validUntil = routed.message.timestamp.addSecs(submit.validityPeriod.count());
+    // The router delivers later, so the sender's report waits already when the outcome is known.
+    return m_router(routed);
+}
+
+void MessageDelivery::carry(const SmsSubmit &submit, int reference, bool routed) {
+    const SmsDeliver message = delivery(submit);
     if (submit.statusReportRequest) {
         SmsStatusReport report;
-        report.serviceCentre = centre;
-        report.serviceCentreType = centreType;
+        report.serviceCentre = message.serviceCentre;
+        report.serviceCentreType = message.serviceCentreType;
         report.messageReference = reference;
         report.recipient = submit.destination;
         report.recipientType = submit.destinationType;
         report.serviceCentreTime = QDateTime::currentDateTime();
-        m_reports.add(report);
+        m_reports.add(report, !routed);
     }
-    if (submit.destination == QLatin1String(ModemIdentity::OwnNumber)) {
-        SmsDeliver returned;
-        returned.serviceCentre = centre;
-        returned.serviceCentreType = centreType;
-        returned.originator = QString::fromLatin1(ModemIdentity::OwnNumber);
-        returned.protocolIdentifier = submit.protocolIdentifier;
-        returned.dataCodingScheme = submit.dataCodingScheme;
-        returned.timestamp = QDateTime::currentDateTime();
-        returned.userDataHeader = submit.userDataHeader;
-        returned.text = submit.text;
-        returned.data = submit.data;
-        bring(returned);
-    }
+    if (submit.destination == m_identity.number)
+        bring(message);
+}
+
+QString MessageDelivery::ownNumber() const {
+    return m_identity.number;
+}
+
+bool MessageDelivery::receiveRouted(const SmsDeliver &message) {
+    // What waits already goes first.
+    return m_waitingInNetwork.isEmpty() && receive(message);
 }
 
 std::optional<AtResponse> MessageDelivery::refusal(const SmsSubmit &submit) {
@@ -162,6 +191,7 @@ void MessageDelivery::deliverWaiting() {
             return;
         m_waitingInNetwork.removeFirst();
     }
+    emit readyToReceive();
 }
 
 AtResponse MessageDelivery::readIndications(const AtCommand &) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "commandtable.h"
+#include "routedmessage.h"
 #include "smsdeliver.h"
 #include "smsstatusreport.h"
 #include "smssubmit.h"
@@ -17,10 +18,12 @@
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <variant>
 
 class MessageStorageCommands;
+struct Identity;
 class NetworkCommands;
 struct EquipmentSettings;
 struct SmsParameters;
@@ -38,7 +41,7 @@ public:
 
     MessageDelivery(const EquipmentSettings &equipment, const SmsParameters &parameters,
                     const NetworkCommands &network, MessageStorageCommands &storage,
-                    QObject *parent = nullptr);
+                    const Identity &identity, QObject *parent = nullptr);
 
     void addTo(CommandTable &table);
     void restoreDefaults();
@@ -46,9 +49,21 @@ public:
     // A message from the network, sent at the given time; one too long for a single message
     // arrives in parts. False when it would need more parts than a long message can have.
     bool receiveText(const QString &originator, const QString &text, const QDateTime &sent);
+    // Hands a message the modem sent to the router, if another modem of the network may have
+    // the number: true when one has, and the message is on its way there.
+    bool route(const SmsSubmit &submit, int reference);
     // The network takes a message the modem sent under the reference it was given: it reports
-    // on it if asked to, and brings it back if it is to the modem's own number.
-    void carry(const SmsSubmit &submit, int reference);
+    // on it if asked to, when it arrives if routed, and brings it back if it is to the modem's
+    // own number.
+    void carry(const SmsSubmit &submit, int reference, bool routed);
+    // Takes a message sent to another number: true when that is another modem of the network.
+    using Router = std::function<bool(const RoutedMessage &)>;
+    void setRouter(Router router) { m_router = std::move(router); }
+    // The number of the modem's SIM, which messages it sends come from.
+    QString ownNumber() const;
+    // A message another modem sent this one, stored or passed on as +CNMI says; false when it
+    // cannot be taken now, not registered or with no room, and must wait in the network.
+    bool receiveRouted(const SmsDeliver &message);
     // Why the network refuses a message, as rejectSends asked; nothing when it takes it.
     std::optional<AtResponse> refusal(const SmsSubmit &submit);
     // What waits in the network, for as long as the modem can take it.
@@ -73,6 +88,8 @@ signals:
     void unsolicited(const QByteArrayList &lines);
     // For logs: what became of a message that arrived.
     void noted(const QString &event);
+    // What waited in the network has arrived, and the modem could take more now.
+    void readyToReceive();
 
 private:
     // Where +CNMI's <mt> or <ds> sends what arrives.
@@ -83,6 +100,8 @@ private:
     AtResponse acknowledgeTest(const AtCommand &command) const;
     AtResponse acknowledge(const AtCommand &command);
     void acknowledgementMissed();
+    // What the recipient of a message the modem sent gets, from the modem's number.
+    SmsDeliver delivery(const SmsSubmit &submit) const;
 
     // Brought to the modem now, or kept in the network until it can be.
     void bring(const Arrival &arrival);
@@ -102,6 +121,8 @@ private:
     const SmsParameters &m_parameters;
     const NetworkCommands &m_network;
     MessageStorageCommands &m_storage;
+    const Identity &m_identity;
+    Router m_router;
     // +CNMI <mode>,<mt>,<bm>,<ds>,<bfr>.
     QList<int> m_indications;
     // Indications held in the modem while +CNMI's <mode> is 0.

@@ -149,8 +149,11 @@ AtResponse MessageSendingCommands::sendPdu(const QByteArray &pdu, int tpduLength
 
 AtResponse MessageSendingCommands::accept(const SmsSubmit &submit, const QByteArray &pdu,
                                           const QByteArray &command) {
-    const AcceptedMessage message{m_nextReference, submit, pdu};
+    AcceptedMessage message{m_nextReference, submit, pdu, {}};
     m_nextReference = (m_nextReference + 1) % 256;
+    const bool routed = m_delivery.route(submit, message.reference);
+    if (routed)
+        message.routedFrom = m_delivery.ownNumber();
     m_accepted.append(message);
     if (m_accepted.size() > MaxAccepted) {
         emit noted(QStringLiteral("accepted message %1 is dropped from those kept: the modem keeps "
@@ -161,6 +164,6 @@ AtResponse MessageSendingCommands::accept(const SmsSubmit &submit, const QByteAr
     emit messageAccepted(message);
     if (m_moreMessages == 1)
         m_link.start();
-    m_delivery.carry(submit, message.reference);
+    m_delivery.carry(submit, message.reference, routed);
     return AtResponse::text(command + ": " + QByteArray::number(message.reference));
 }

@@ -5,7 +5,7 @@
 
 #include "equipmentcommands.h"
 #include "gsmalphabet.h"
-#include "modemidentity.h"
+#include "identity.h"
 #include "pduencoding.h"
 #include "simcommands.h"
 
@@ -30,10 +30,11 @@ bool isRegistration(int status) {
 } // namespace
 
 NetworkCommands::NetworkCommands(const EquipmentSettings &equipment, const SimCommands &sim,
-                                 QObject *parent)
+                                 const Identity &identity, QObject *parent)
     : QObject(parent)
     , m_equipment(equipment)
-    , m_sim(sim) {}
+    , m_sim(sim)
+    , m_identity(identity) {}
 
 void NetworkCommands::addTo(CommandTable &table) {
     using Self = NetworkCommands;
@@ -186,8 +187,8 @@ AtResponse NetworkCommands::signalQuality(const AtCommand &) const {
 // The number is a dial string, whatever +CSCS says; only the alpha field, of which the SIM has
 // none, would be in the terminal's character set.
 AtResponse NetworkCommands::ownNumber(const AtCommand &) const {
-    return AtResponse::text("+CNUM: ,\"" + QByteArray(ModemIdentity::OwnNumber) + "\"," +
-                            QByteArray::number(PduEncoding::InternationalType));
+    return AtResponse::text("+CNUM: ,\"" + m_identity.number.toLatin1() + "\"," +
+                            QByteArray::number(PduEncoding::addressType(m_identity.number)));
 }
 
 AtResponse NetworkCommands::readWirelessNetwork(const AtCommand &) const {

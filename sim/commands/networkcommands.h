@@ -12,6 +12,7 @@
 #include <QString>
 
 struct EquipmentSettings;
+struct Identity;
 class SimCommands;
 
 // What the network commands set.
@@ -39,7 +40,7 @@ class NetworkCommands : public QObject {
 
 public:
     NetworkCommands(const EquipmentSettings &equipment, const SimCommands &sim,
-                    QObject *parent = nullptr);
+                    const Identity &identity, QObject *parent = nullptr);
 
     void addTo(CommandTable &table);
     void restoreDefaults() { m_settings = {}; }
@@ -101,6 +102,7 @@ private:
 
     const EquipmentSettings &m_equipment;
     const SimCommands &m_sim;
+    const Identity &m_identity;
     NetworkSettings m_settings;
     // The modem's state, not its settings: ATZ leaves them.
     int m_functionality = 1;

@@ -4,6 +4,7 @@
 #include "simfilecommands.h"
 
 #include "gsmalphabet.h"
+#include "identity.h"
 #include "simcommands.h"
 
 #include <algorithm>
@@ -90,11 +91,10 @@ QByteArray fileHeader(int id, qsizetype size, bool readableAlways) {
 
 } // namespace
 
-SimFileCommands::SimFileCommands(const SimCommands &sim, QString iccid, QString imsi,
+SimFileCommands::SimFileCommands(const SimCommands &sim, const Identity &identity,
                                  QString providerName)
     : m_sim(sim)
-    , m_iccid(std::move(iccid))
-    , m_imsi(std::move(imsi))
+    , m_identity(identity)
     , m_providerName(std::move(providerName)) {}
 
 void SimFileCommands::addTo(CommandTable &table) {
@@ -168,21 +168,22 @@ AtResponse SimFileCommands::genericAccess(const AtCommand &command) const {
 }
 
 AtResponse SimFileCommands::cardIdentity(const AtCommand &) const {
-    return AtResponse::text("+CCID: " + m_iccid.toLatin1());
+    return AtResponse::text("+CCID: " + m_identity.iccid.toLatin1());
 }
 
 AtResponse SimFileCommands::iccidIdentity(const AtCommand &) const {
-    return AtResponse::text("+ICCID: " + m_iccid.toLatin1());
+    return AtResponse::text("+ICCID: " + m_identity.iccid.toLatin1());
 }
 
 std::optional<QByteArray> SimFileCommands::file(int id) const {
     switch (File(id)) {
     case Iccid:
-        return semiOctets(m_iccid);
+        return semiOctets(m_identity.iccid);
     case Imsi: {
         // Its length, then the digits after a nibble that says an IMSI of odd (9) or even (1)
         // length.
-        const QByteArray digits = semiOctets((m_imsi.size() % 2 ? u'9' : u'1') + m_imsi);
+        const QByteArray digits =
+            semiOctets((m_identity.imsi.size() % 2 ? u'9' : u'1') + m_identity.imsi);
         return char(digits.size()) + digits;
     }
     case GroupIdentifier1:

@@ -11,6 +11,7 @@
 #include <optional>
 
 class SimCommands;
+struct Identity;
 
 // The SIM's own files and commands, as a modem passes them through: +CRSM (3GPP TS 27.007,
 // 8.18) reads the elementary files of TS 51.011 that clients look for (the card's identity,
@@ -20,12 +21,11 @@ class SimCommands;
 // many modems offer, read the card's identity.
 class SimFileCommands {
 public:
-    // The card's identity (ICCID), the subscriber's (IMSI), and the service provider's name,
-    // which is the home network's.
-    SimFileCommands(const SimCommands &sim, QString iccid, QString imsi, QString providerName);
+    // The card's identity (ICCID) and the subscriber's (IMSI) are the modem's, read as they are
+    // now; the service provider's name is the home network's.
+    SimFileCommands(const SimCommands &sim, const Identity &identity, QString providerName);
 
     void addTo(CommandTable &table);
-    void setIccid(const QString &iccid) { m_iccid = iccid; }
 
 private:
     AtResponse restrictedAccess(const AtCommand &command) const;
@@ -36,7 +36,6 @@ private:
     std::optional<QByteArray> file(int id) const;
 
     const SimCommands &m_sim;
-    QString m_iccid;
-    QString m_imsi;
+    const Identity &m_identity;
     QString m_providerName;
 };

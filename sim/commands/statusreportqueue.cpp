@@ -7,7 +7,10 @@
 
 namespace {
 constexpr qsizetype MaxWaiting = 256;
-}
+// TS 23.040 9.2.3.15: 32 to 63 are the failures after which the service centre goes on trying.
+constexpr int TemporaryFailures = 32;
+constexpr int PermanentFailures = 64;
+} // namespace
 
 StatusReportQueue::StatusReportQueue(QObject *parent)
     : QObject(parent) {
@@ -16,9 +19,9 @@ StatusReportQueue::StatusReportQueue(QObject *parent)
     connect(&m_timer, &QTimer::timeout, this, &StatusReportQueue::releaseDue);
 }
 
-void StatusReportQueue::add(const SmsStatusReport &report) {
+void StatusReportQueue::add(const SmsStatusReport &report, bool timed) {
     Waiting waiting{report, std::nullopt, m_added++};
-    if (m_delay)
+    if (m_delay && timed)
         waiting.dueAt = m_clock.elapsed() + m_delay->count();
     // Reports that wait for a hand come after every one that is due by itself.
     const auto later = std::upper_bound(m_waiting.begin(), m_waiting.end(), waiting,
@@ -45,7 +48,8 @@ bool StatusReportQueue::decide(int reference, int status) {
     if (waiting == m_waiting.end())
         return false;
     SmsStatusReport report = waiting->report;
-    m_waiting.erase(waiting);
+    if (status < TemporaryFailures || status >= PermanentFailures)
+        m_waiting.erase(waiting);
     report.status = status;
     report.dischargeTime = QDateTime::currentDateTime();
     emit due(report);

@@ -26,10 +26,12 @@ public:
     // How long after its message a report comes by itself; with none, only when decided.
     void setDelay(std::optional<std::chrono::milliseconds> delay) { m_delay = delay; }
 
-    // A report that waits for the delay, its discharge time and status still to be set.
-    void add(const SmsStatusReport &report);
+    // A report that waits for the delay, or with timed false until it is decided, its
+    // discharge time and status still to be set.
+    void add(const SmsStatusReport &report, bool timed = true);
     // The oldest report waiting on message reference comes now, with the status; false when
-    // none waits.
+    // none waits. A temporary failure (TP-Status 32 to 63) says the service centre is still
+    // trying: the report goes on waiting for the outcome.
     bool decide(int reference, int status);
 
 signals:

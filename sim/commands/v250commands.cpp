@@ -3,6 +3,7 @@
 
 #include "v250commands.h"
 
+#include "identity.h"
 #include "modemidentity.h"
 
 #include <utility>
@@ -22,8 +23,9 @@ Handler readValue(const int &setting) {
 
 } // namespace
 
-V250Commands::V250Commands(std::function<void()> restoreAll)
-    : m_restoreAll(std::move(restoreAll)) {}
+V250Commands::V250Commands(std::function<void()> restoreAll, const Identity &identity)
+    : m_restoreAll(std::move(restoreAll))
+    , m_identity(identity) {}
 
 void V250Commands::addTo(CommandTable &table) {
     using Self = V250Commands;
@@ -68,7 +70,8 @@ void V250Commands::addTo(CommandTable &table) {
          .action = CommandTable::answer(ModemIdentity::Revision)},
         {.name = "+GSN",
          .test = CommandTable::exists(),
-         .action = CommandTable::answer(ModemIdentity::SerialNumber)},
+         .action = CommandTable::Handler(
+             [this](const AtCommand &) { return AtResponse::text(m_identity.imei.toLatin1()); })},
         {.name = "+IFC",
          .test = CommandTable::answer("+IFC: (0-3),(0-2)"),
          .read = &Self::readFlowControl,

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+struct Identity;
+
 // What the V.250 commands set: how the modem echoes, edits and frames a command line.
 struct V250Settings {
     bool echo = true;    // E
@@ -33,7 +35,7 @@ struct V250Settings {
 class V250Commands {
 public:
     // Z and &F restore every setting of the modem through restoreAll.
-    explicit V250Commands(std::function<void()> restoreAll);
+    V250Commands(std::function<void()> restoreAll, const Identity &identity);
     // The table's handlers refer to the settings in place.
     Q_DISABLE_COPY_MOVE(V250Commands)
 
@@ -52,4 +54,5 @@ private:
 
     V250Settings m_settings;
     std::function<void()> m_restoreAll;
+    const Identity &m_identity;
 };

@@ -190,7 +190,7 @@ QString usage(const Syntax &syntax) {
 
 } // namespace
 
-ControlLine::Parsed ControlLine::parse(const QString &line) {
+ControlLine::Parsed ControlLine::parse(const QString &line, int modems) {
     // Blanks are Unicode's throughout, so that a line starts where its name does whatever
     // blank comes first (a no-break space, say), and the line quoted in a message is that line.
     constexpr auto Options = QRegularExpression::DotMatchesEverythingOption |
@@ -199,9 +199,26 @@ ControlLine::Parsed ControlLine::parse(const QString &line) {
     static const QRegularExpression TextAfter(QStringLiteral("^(\\S+)\\s?(.*)$"), Options);
     static const QRegularExpression Space(QStringLiteral("\\s+"), Options);
     static const QRegularExpression Ends(QStringLiteral("^\\s+|\\s+$"), Options);
+    static const QRegularExpression Addressed(QStringLiteral("^\\s*@(\\S*)\\s*(.*)$"), Options);
     const QString shown = QString(line).remove(Ends);
     if (shown.isEmpty() || shown.startsWith(u'#'))
         return {};
+    if (const QRegularExpressionMatch to = Addressed.match(line); to.hasMatch()) {
+        const QString name = to.captured(1).toLower();
+        const auto modem = name == QLatin1String("all") ? AllModems : integer(name, 1, modems);
+        if (!modem || to.captured(2).startsWith(u'@')) {
+            const QString range = modems == 1
+                                      ? QStringLiteral("there is only modem 1")
+                                      : QStringLiteral("the modems are 1 to %1").arg(modems);
+            return {std::nullopt, QStringLiteral("\"%1\" names no modem: %2, or @all for every one")
+                                      .arg(shown, range)};
+        }
+        Parsed parsed = parse(to.captured(2), modems);
+        parsed.modem = *modem;
+        if (!parsed.command && parsed.error.isEmpty())
+            parsed.error = QStringLiteral("\"%1\" says nothing to the modem").arg(shown);
+        return parsed;
+    }
     const QRegularExpressionMatch head = Head.match(line);
     const QString name = head.captured(1).toLower();
     const auto syntax = std::find_if(std::begin(Lines), std::end(Lines), [&](const Syntax &s) {
@@ -241,7 +258,9 @@ QString ControlLine::help() {
     for (const Syntax &s : Lines)
         text += usage(s) + QStringLiteral("\n    ") + QLatin1String(s.description) + u'\n';
     return text + QStringLiteral("A DURATION is a whole number of ms or s, such as 500ms or 2s, a "
-                                 "day at most.\nA line that starts with # is a comment.\n");
+                                 "day at most.\nA line that starts with # is a comment.\n"
+                                 "@N before a line is for modem N, @all for every modem, such as "
+                                 "\"@2 network off\"; a line with neither is for modem 1.\n");
 }
 
 std::optional<Duration> ControlLine::duration(const QString &text, bool bareMilliseconds) {

@@ -90,9 +90,14 @@ public:
     struct Parsed {
         std::optional<Control::Command> command;
         QString error;
+        // The modem it is for, from 1, named by "@N" before the line, or AllModems for "@all";
+        // modem 1 when it names none.
+        int modem = 1;
     };
+    static constexpr int AllModems = 0;
 
-    static Parsed parse(const QString &line);
+    // modems: how many there are for a line to name.
+    static Parsed parse(const QString &line, int modems = 1);
 
     // Every line with its arguments and what it does, one to a line.
     static QString help();

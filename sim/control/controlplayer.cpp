@@ -14,8 +14,11 @@ constexpr int LinesPerTurn = 64;
 } // namespace
 
 ControlPlayer::ControlPlayer(SimulatedModem *modem, QObject *parent)
+    : ControlPlayer(QList<SimulatedModem *>{modem}, parent) {}
+
+ControlPlayer::ControlPlayer(const QList<SimulatedModem *> &modems, QObject *parent)
     : QObject(parent)
-    , m_modem(modem) {
+    , m_modems(modems) {
     m_wait.setSingleShot(true);
     connect(&m_wait, &QTimer::timeout, this, &ControlPlayer::playWaiting);
 }
@@ -32,7 +35,8 @@ void ControlPlayer::playWaiting() {
             m_wait.start(0);
             return;
         }
-        const ControlLine::Parsed parsed = ControlLine::parse(m_waiting.takeFirst());
+        const ControlLine::Parsed parsed =
+            ControlLine::parse(m_waiting.takeFirst(), int(m_modems.size()));
         if (!parsed.error.isEmpty())
             emit told(parsed.error);
         if (!parsed.command)
@@ -41,41 +45,48 @@ void ControlPlayer::playWaiting() {
             m_wait.start(wait->duration);
             return;
         }
-        apply(*parsed.command);
+        if (std::holds_alternative<Control::Help>(*parsed.command)) {
+            emit told(ControlLine::help());
+            continue;
+        }
+        if (parsed.modem != ControlLine::AllModems) {
+            apply(m_modems.at(parsed.modem - 1), *parsed.command);
+            continue;
+        }
+        for (SimulatedModem *modem : std::as_const(m_modems))
+            apply(modem, *parsed.command);
     }
     emit finished();
 }
 
-void ControlPlayer::apply(const Control::Command &command) {
+void ControlPlayer::apply(SimulatedModem *modem, const Control::Command &command) {
     using namespace Control;
     std::visit(
-        [this](const auto &c) {
+        [this, modem](const auto &c) {
             using Line = std::decay_t<decltype(c)>;
             if constexpr (std::is_same_v<Line, Sms>) {
-                if (!m_modem->deliver(c.number, c.text))
+                if (!modem->deliver(c.number, c.text))
                     emit told(QStringLiteral("too long for a message in 255 parts"));
             } else if constexpr (std::is_same_v<Line, Pin>) {
-                m_modem->lockSim(c.code);
+                modem->lockSim(c.code);
             } else if constexpr (std::is_same_v<Line, Report>) {
-                if (!m_modem->decideReport(c.reference, c.status))
+                if (!modem->decideReport(c.reference, c.status))
                     emit told(
                         QStringLiteral("no status report waits on message %1").arg(c.reference));
             } else if constexpr (std::is_same_v<Line, Network>) {
-                m_modem->setNetworkState(c.state);
+                modem->setNetworkState(c.state);
             } else if constexpr (std::is_same_v<Line, Signal>) {
-                m_modem->setSignal(c.quality);
+                modem->setSignal(c.quality);
             } else if constexpr (std::is_same_v<Line, Reject>) {
-                m_modem->rejectSends(c.cause, c.count);
+                modem->rejectSends(c.cause, c.count);
             } else if constexpr (std::is_same_v<Line, Storage>) {
-                m_modem->setStorageFull(c.full);
+                modem->setStorageFull(c.full);
             } else if constexpr (std::is_same_v<Line, Delay>) {
-                m_modem->setAnswerDelay(c.duration);
+                modem->setAnswerDelay(c.duration);
             } else if constexpr (std::is_same_v<Line, Restart>) {
-                m_modem->restart(c.quiet);
+                modem->restart(c.quiet);
             } else if constexpr (std::is_same_v<Line, Ussd>) {
-                m_modem->setUssdAnswer(c.code, c.text);
-            } else if constexpr (std::is_same_v<Line, Help>) {
-                emit told(ControlLine::help());
+                modem->setUssdAnswer(c.code, c.text);
             }
         },
         command);

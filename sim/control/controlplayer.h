@@ -5,20 +5,23 @@
 
 #include "controlline.h"
 
+#include <QList>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
 
 class SimulatedModem;
 
-// Plays lines of the control language to a simulated modem, in order: each at once, except
-// that "wait" holds the lines after it for its time. Standard input and a script each have a
-// player of their own, so that they run alongside.
+// Plays lines of the control language to simulated modems, in order, each to the modem it names:
+// each at once, except that "wait" holds the lines after it for its time. Standard input and a
+// script each have a player of their own, so that they run alongside.
 class ControlPlayer : public QObject {
     Q_OBJECT
 
 public:
     explicit ControlPlayer(SimulatedModem *modem, QObject *parent = nullptr);
+    // Modem N of the lines is modems[N - 1].
+    explicit ControlPlayer(const QList<SimulatedModem *> &modems, QObject *parent = nullptr);
 
     // Plays the lines now, or once the waits before them are over.
     void play(const QStringList &lines);
@@ -33,9 +36,9 @@ signals:
 
 private:
     void playWaiting();
-    void apply(const Control::Command &command);
+    void apply(SimulatedModem *modem, const Control::Command &command);
 
-    SimulatedModem *m_modem;
+    QList<SimulatedModem *> m_modems;
     QStringList m_waiting;
     QTimer m_wait;
 };

@@ -10,7 +10,7 @@
 
 namespace ControlScript {
 
-Script read(const QString &path) {
+Script read(const QString &path, int modems) {
     // Asked of the name, before anything is opened: opening a FIFO would wait for a writer.
     const QFileInfo info(path);
     if (!info.exists())
@@ -54,7 +54,7 @@ Script read(const QString &path) {
         if (line.endsWith('\r'))
             line.chop(1);
         const QString text = QString::fromUtf8(line);
-        if (const QString error = ControlLine::parse(text).error; !error.isEmpty())
+        if (const QString error = ControlLine::parse(text, modems).error; !error.isEmpty())
             return fault(error);
         script.lines.append(text);
     }

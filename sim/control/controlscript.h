@@ -23,6 +23,7 @@ struct Script {
     QString error;
 };
 
-Script read(const QString &path);
+// Lines may name modems 1 to `modems` with @K.
+Script read(const QString &path, int modems = 1);
 
 } // namespace ControlScript

@@ -3,8 +3,6 @@
 
 #include "simulatedmodem.h"
 
-#include "modemidentity.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -31,14 +29,14 @@ constexpr qsizetype MaxWaitingInput = 4096;
 
 SimulatedModem::SimulatedModem(QObject *parent)
     : QObject(parent)
-    , m_v250([this] { restoreDefaults(); })
-    , m_network(m_equipment.settings(), m_sim)
-    , m_simFiles(m_sim, QString::fromLatin1(ModemIdentity::CardIdentity),
-                 QString::fromLatin1(ModemIdentity::SubscriberIdentity),
-                 NetworkCommands::homeOperatorName())
+    , m_v250([this] { restoreDefaults(); }, m_identity)
+    , m_equipment(m_identity)
+    , m_network(m_equipment.settings(), m_sim, m_identity)
+    , m_simFiles(m_sim, m_identity, NetworkCommands::homeOperatorName())
     , m_smsParameters(m_equipment.settings())
     , m_storage(m_equipment.settings(), m_smsParameters.parameters())
-    , m_delivery(m_equipment.settings(), m_smsParameters.parameters(), m_network, m_storage)
+    , m_delivery(m_equipment.settings(), m_smsParameters.parameters(), m_network, m_storage,
+                 m_identity)
     , m_sending(m_equipment.settings(), m_smsParameters.parameters(), m_network, m_storage,
                 m_delivery)
     , m_status(m_network, [this] { return m_storage.isReceiveStorageFull(); }) {
@@ -64,6 +62,7 @@ SimulatedModem::SimulatedModem(QObject *parent)
     connect(&m_storage, &MessageStorageCommands::noted, this, &SimulatedModem::noted);
     connect(&m_sending, &MessageSendingCommands::noted, this, &SimulatedModem::noted);
     connect(&m_delivery, &MessageDelivery::noted, this, &SimulatedModem::noted);
+    connect(&m_delivery, &MessageDelivery::readyToReceive, this, &SimulatedModem::readyToReceive);
     connect(&m_network, &NetworkCommands::noted, this, &SimulatedModem::noted);
     connect(&m_sim, &SimCommands::noted, this, &SimulatedModem::noted);
     // A ready SIM lets the modem register, and opens the message service.
@@ -150,6 +149,12 @@ bool SimulatedModem::decideReport(int reference, int status) {
 void SimulatedModem::setStorageFull(bool full) {
     m_storage.setFull(full);
     transmitPending();
+}
+
+bool SimulatedModem::receiveRouted(const SmsDeliver &message) {
+    const bool taken = m_delivery.receiveRouted(message);
+    transmitPending();
+    return taken;
 }
 
 bool SimulatedModem::deliver(const QString &originator, const QString &text,

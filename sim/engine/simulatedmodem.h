@@ -7,6 +7,7 @@
 #include "callcommands.h"
 #include "commandtable.h"
 #include "equipmentcommands.h"
+#include "identity.h"
 #include "messagedelivery.h"
 #include "messagesendingcommands.h"
 #include "messagestoragecommands.h"
@@ -56,6 +57,15 @@ public:
     // The last 256 messages taken for sending, the oldest first: one for each message reference.
     QList<AcceptedMessage> acceptedMessages() const { return m_sending.acceptedMessages(); }
 
+    // Who the modem is; Identity::first() unless set, which it is before a program talks to it.
+    const Identity &identity() const { return m_identity; }
+    void setIdentity(const Identity &identity) { m_identity = identity; }
+    // Where a message the modem sends to another number goes, when another modem has it.
+    void setRouter(MessageDelivery::Router router) { m_delivery.setRouter(std::move(router)); }
+    // A message another modem sent; false when it must wait in the network for this one to
+    // register or to have room, after which readyToReceive says to try again.
+    bool receiveRouted(const SmsDeliver &message);
+
     // Whether the program at the other end takes what the modem sends, as RTS says under
     // hardware flow control; while it does not, unsolicited codes wait as they do while a
     // command is in progress.
@@ -65,7 +75,6 @@ public:
     void lockSim(const QString &pin);
     // The PUK that unblocks the SIM after three wrong PINs; 12345678 unless set.
     void setPuk(const QString &puk) { m_sim.setPuk(puk); }
-    void setIccid(const QString &iccid) { m_simFiles.setIccid(iccid); }
     // What the network lets the modem do; it starts registered at home.
     void setNetworkState(NetworkState state);
     // +CSQ's <rssi> while there is a network, 0 to 31; 21 unless set.
@@ -121,6 +130,8 @@ signals:
     void messageAccepted(const AcceptedMessage &message);
     // For logs: what happened besides the dialogue, such as a message arriving.
     void noted(const QString &event);
+    // What waited in the network for the modem has arrived, and it could take more.
+    void readyToReceive();
 
 private:
     enum class State { Command, PduBody, TextBody, Off };
@@ -153,6 +164,7 @@ private:
     void transmitPending();
     void restoreDefaults();
 
+    Identity m_identity = Identity::first();
     V250Commands m_v250;
     EquipmentCommands m_equipment;
     SimCommands m_sim;

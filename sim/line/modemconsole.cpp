@@ -20,9 +20,9 @@ namespace {
 constexpr qsizetype MaxLine = 64 * 1024;
 } // namespace
 
-ModemConsole::ModemConsole(SimulatedModem *modem, QObject *parent)
+ModemConsole::ModemConsole(const QList<SimulatedModem *> &modems, QObject *parent)
     : QObject(parent)
-    , m_player(modem) {
+    , m_player(modems) {
     connect(&m_player, &ControlPlayer::told, this,
             [](const QString &text) { qWarning().noquote() << text.trimmed(); });
 }

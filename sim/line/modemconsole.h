@@ -6,6 +6,7 @@
 #include "controlplayer.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -13,15 +14,17 @@ class QSocketNotifier;
 class SimulatedModem;
 
 // Takes lines of the control language from standard input, which play the network, the SIM
-// and the modem's faults to a simulated modem, such as
+// and the modem's faults to simulated modems, such as
 //   sms NUMBER TEXT   a message from NUMBER arrives, in parts if it is long
 // and tells on standard error why a line did nothing. Standard input is read as UTF-8, so the
-// text may be in any script.
+// text may be in any script. A line for modem K starts with @K; one that names none is for
+// modem 1.
 class ModemConsole : public QObject {
     Q_OBJECT
 
 public:
-    explicit ModemConsole(SimulatedModem *modem, QObject *parent = nullptr);
+    // Lines for modem K go to modems[K - 1].
+    explicit ModemConsole(const QList<SimulatedModem *> &modems, QObject *parent = nullptr);
 
     // Starts reading; false, and why in errorString, when standard input cannot be read: there
     // is none, this system lacks what is needed, or it is the controlling terminal of a shell

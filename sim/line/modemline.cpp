@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 #include <QSerialPort>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -41,11 +43,7 @@ bool ModemLine::openPseudoTerminal() {
     }
     connect(m_terminal, &PseudoTerminal::readyRead, this, &ModemLine::readLine);
     connect(m_terminal, &PseudoTerminal::sent, this, &ModemLine::updateFlow);
-    connect(m_terminal, &PseudoTerminal::hungUp, this, [this] {
-        m_pacer.clear();
-        m_modem->terminalClosed();
-        updateFlow();
-    });
+    connect(m_terminal, &PseudoTerminal::hungUp, this, [this] { hangUp(Holder::Line); });
     m_devicePath = m_terminal->devicePath();
     return true;
 }
@@ -96,26 +94,121 @@ bool ModemLine::openDevice(const QString &path) {
     return true;
 }
 
+bool ModemLine::listen(const QHostAddress &address, quint16 port) {
+    m_server = new QTcpServer(this);
+    if (!m_server->listen(address, port)) {
+        m_error = m_server->errorString();
+        delete m_server;
+        m_server = nullptr;
+        return false;
+    }
+    connect(m_server, &QTcpServer::pendingConnectionAvailable, this, &ModemLine::acceptClient);
+    return true;
+}
+
+QString ModemLine::listenAddress() const {
+    if (!m_server)
+        return {};
+    const QHostAddress address = m_server->serverAddress();
+    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
+                             ? u'[' + address.toString() + u']'
+                             : address.toString();
+    return host + u':' + QString::number(m_server->serverPort());
+}
+
+void ModemLine::acceptClient() {
+    while (QTcpSocket *client = m_server->nextPendingConnection()) {
+        const QString peer =
+            client->peerAddress().toString() + u':' + QString::number(client->peerPort());
+        if (m_client) {
+            emit noted(
+                QStringLiteral("a client from %1 is refused: one is here already").arg(peer));
+            client->write("\r\nBUSY: this modem has a client already; try again once it has "
+                          "gone\r\n");
+            client->disconnectFromHost();
+            connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
+            continue;
+        }
+        m_client = client;
+        emit noted(QStringLiteral("a client from %1 is here").arg(peer));
+        client->setReadBufferSize(MaxQueued);
+        connect(client, &QTcpSocket::readyRead, this, &ModemLine::readClient);
+        connect(client, &QTcpSocket::bytesWritten, this, [this] {
+            updateFlow();
+            readClient();
+        });
+        connect(client, &QTcpSocket::disconnected, this, [this, client, peer] {
+            client->deleteLater();
+            m_client = nullptr;
+            emit noted(QStringLiteral("the client from %1 has gone").arg(peer));
+            hangUp(Holder::Client);
+        });
+    }
+}
+
+void ModemLine::readClient() {
+    if (!m_client || m_client->bytesToWrite() > MaxQueued)
+        return;
+    const QByteArray bytes = m_client->readAll();
+    if (!bytes.isEmpty() && takesFrom(Holder::Client, bytes.size()))
+        m_modem->receive(bytes);
+}
+
+bool ModemLine::takesFrom(Holder speaker, qsizetype bytes) {
+    if (m_holder == Holder::Nobody)
+        m_holder = speaker;
+    if (m_holder == speaker)
+        return true;
+    emit noted(
+        QStringLiteral("%1 bytes from the %2 dropped: the %3 holds the line until it lets go")
+            .arg(bytes)
+            .arg(speaker == Holder::Client ? QStringLiteral("TCP client")
+                                           : QStringLiteral("serial line"),
+                 speaker == Holder::Client ? QStringLiteral("serial line")
+                                           : QStringLiteral("TCP client")));
+    return false;
+}
+
+void ModemLine::hangUp(Holder holder) {
+    if (m_holder == Holder::Nobody || m_holder == holder) {
+        m_holder = Holder::Nobody;
+        m_pacer.clear();
+        m_modem->terminalClosed();
+    }
+    updateFlow();
+}
+
 void ModemLine::setPaced(bool paced) {
     m_pacer.setBaudRate(paced ? LineRate : 0);
 }
 
 void ModemLine::readLine() {
+    QByteArray bytes;
     if (m_terminal)
-        m_modem->receive(m_terminal->readAll());
+        bytes = m_terminal->readAll();
     else if (m_port->bytesToWrite() <= MaxQueued)
-        m_modem->receive(m_port->readAll());
+        bytes = m_port->readAll();
+    if (!bytes.isEmpty() && takesFrom(Holder::Line, bytes.size()))
+        m_modem->receive(bytes);
 }
 
 void ModemLine::writeLine(const QByteArray &bytes) {
-    if (m_terminal)
-        m_terminal->send(bytes);
-    else if (m_port->isOpen())
-        m_port->write(bytes);
+    if (m_holder != Holder::Client) {
+        if (m_terminal)
+            m_terminal->send(bytes);
+        else if (m_port && m_port->isOpen())
+            m_port->write(bytes);
+    }
+    if (m_holder != Holder::Line && m_client)
+        m_client->write(bytes);
     updateFlow();
 }
 
 void ModemLine::updateFlow() {
-    const qint64 queued = m_terminal ? m_terminal->queued() : m_port ? m_port->bytesToWrite() : 0;
+    qint64 queued = 0;
+    if (m_holder == Holder::Client)
+        queued = m_client ? m_client->bytesToWrite() : 0;
+    else
+        queued = m_terminal ? m_terminal->queued() : m_port ? m_port->bytesToWrite() : 0;
     m_modem->setTerminalReady(m_pacer.pending() + queued <= MaxQueued);
 }

@@ -70,9 +70,12 @@ ModemLog::ModemLog(SimulatedModem *modem, QIODevice *output, QObject *parent)
 
 QString ModemLog::describe(const AcceptedMessage &message) {
     const SmsSubmit &submit = message.submit;
-    QStringList fields{QStringLiteral("message %1 to %2 (type %3)")
+    const QString from = message.routedFrom.isEmpty()
+                             ? QString()
+                             : QStringLiteral(" from %1").arg(message.routedFrom);
+    QStringList fields{QStringLiteral("message %1%2 to %3 (type %4)")
                            .arg(message.reference)
-                           .arg(submit.destination)
+                           .arg(from, submit.destination)
                            .arg(submit.destinationType)};
     fields << (submit.serviceCentre.isEmpty()
                    ? QStringLiteral("service centre as stored")
@@ -112,8 +115,11 @@ QString ModemLog::printable(const QString &text) {
 }
 
 void ModemLog::logAccepted(const AcceptedMessage &message) {
-    // Accepted, not sent: the simulation sends nothing anywhere.
-    writeLine(QStringLiteral("== accepted ") + describe(message));
+    // Accepted and left with the service centre, unless another modem of the network has the
+    // number.
+    writeLine((message.routedFrom.isEmpty() ? QStringLiteral("== accepted ")
+                                            : QStringLiteral("== routed ")) +
+              describe(message));
     const SmsSubmit &submit = message.submit;
     // First what ran out of time, should the event loop have been too busy to say so yet.
     dropUnfinished();
@@ -147,7 +153,7 @@ void ModemLog::dropUnfinished() {
 
 void ModemLog::writeLine(const QString &line) {
     // Flushed per line, so that a program reading a pipe sees each line as soon as it is complete.
-    m_output->write((line + u'\n').toUtf8());
+    m_output->write((m_prefix + line + u'\n').toUtf8());
     if (auto *file = qobject_cast<QFileDevice *>(m_output))
         file->flush();
 }

@@ -33,6 +33,8 @@ public:
     static QString printable(const QString &text);
 
     void writeLine(const QString &line);
+    // Put before every line, such as "@2 " for the second of several modems sharing a log.
+    void setPrefix(const QString &prefix) { m_prefix = prefix; }
 
     // How long a long message waits for its next part; five minutes unless set.
     void setLongMessageWait(std::chrono::milliseconds wait) { m_parts.setWait(wait); }
@@ -43,6 +45,7 @@ private:
     void dropUnfinished();
 
     QIODevice *m_output;
+    QString m_prefix;
     Concatenation m_parts;
     QTimer m_expiry;
 };

@@ -3,6 +3,8 @@
 
 #include "modemrig.h"
 
+#include <QHostAddress>
+
 #include <cstdio>
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -20,23 +22,75 @@ int ignoringBrokenPipes(int descriptor) {
 
 } // namespace
 
-ModemRig::ModemRig(QObject *parent)
+ModemRig::Station::Station(QIODevice *output)
+    : line(&modem)
+    , log(&modem, output) {
+    QObject::connect(&line, &ModemLine::noted, &log, [this](const QString &event) {
+        log.writeLine(QStringLiteral("-- ") + event);
+    });
+}
+
+ModemRig::ModemRig(int modems, QObject *parent)
     : QObject(parent)
     , m_output(ignoringBrokenPipes(fileno(stdout)))
     , m_errors(fileno(stderr))
-    , m_line(&m_modem)
-    , m_log(&m_modem, &m_output)
-    , m_console(&m_modem) {
+    , m_stations([this, modems] {
+        std::deque<Station> stations;
+        for (int k = 0; k < modems; ++k)
+            stations.emplace_back(&m_output);
+        return stations;
+    }())
+    , m_console(this->modems()) {
     m_errors.takeMessages();
+    if (modems > 1) {
+        for (int k = 1; k <= modems; ++k)
+            log(k).setPrefix(QStringLiteral("@%1 ").arg(k));
+    }
+    connect(
+        &m_network, &ModemNetwork::noted, this,
+        [this](SimulatedModem *sender, const QString &event) {
+            log(int(this->modems().indexOf(sender)) + 1).writeLine(QStringLiteral("-- ") + event);
+        });
+}
+
+QList<SimulatedModem *> ModemRig::modems() {
+    QList<SimulatedModem *> all;
+    for (Station &station : m_stations)
+        all.append(&station.modem);
+    return all;
 }
 
 bool ModemRig::open(const QString &device) {
-    return device.isEmpty() ? m_line.openPseudoTerminal() : m_line.openDevice(device);
+    for (Station &station : m_stations) {
+        if (!(device.isEmpty() ? station.line.openPseudoTerminal()
+                               : station.line.openDevice(device))) {
+            m_error = QStringLiteral("cannot open %1: %2")
+                          .arg(device.isEmpty() ? QStringLiteral("a pseudo-terminal") : device,
+                               station.line.errorString());
+            return false;
+        }
+        if (count() > 1)
+            m_network.add(&station.modem);
+    }
+    return true;
+}
+
+bool ModemRig::listen(const QHostAddress &host, quint16 port) {
+    for (int k = 1; k <= count(); ++k) {
+        if (!line(k).listen(host, port == 0 ? 0 : quint16(port + k - 1))) {
+            m_error = QStringLiteral("cannot listen on %1 port %2: %3")
+                          .arg(host.toString())
+                          .arg(port == 0 ? 0 : port + k - 1)
+                          .arg(line(k).errorString());
+            return false;
+        }
+    }
+    return true;
 }
 
 void ModemRig::startConsole() {
     if (!m_console.start())
-        m_log.writeLine(QStringLiteral("-- messages cannot arrive from standard input: ") +
+        log().writeLine(QStringLiteral("-- messages cannot arrive from standard input: ") +
                         m_console.errorString());
 }
 

@@ -56,6 +56,24 @@ void tell(const QString &text) {
     qWarning().noquote() << text.trimmed();
 }
 
+// What a program needs to reach each modem: one modem's device alone, as it always was;
+// several modems' devices each with its number and IMEI, and the TCP address under --listen.
+void sayWhereTheModemsAre(ModemRig &rig) {
+    if (rig.count() == 1) {
+        rig.log().writeLine(rig.line().devicePath());
+        if (const QString tcp = rig.line().listenAddress(); !tcp.isEmpty())
+            rig.log().writeLine(
+                QStringLiteral("-- also on TCP %1, with no authentication").arg(tcp));
+        return;
+    }
+    for (int k = 1; k <= rig.count(); ++k) {
+        rig.log(k).writeLine(QStringList{rig.line(k).devicePath(), rig.modem(k).identity().number,
+                                         rig.modem(k).identity().imei, rig.line(k).listenAddress()}
+                                 .join(u' ')
+                                 .trimmed());
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -70,25 +88,24 @@ int main(int argc, char *argv[]) {
     // A mistake has returned above; get_if, unlike std::get, cannot throw out of main.
     const ModemSimOptions &options = *std::get_if<ModemSimOptions>(&parsed);
 
-    ModemRig rig;
+    ModemRig rig(int(options.identities.size()));
     // Before the device is opened and locked: a signal that came between would leave the lock.
     quitOnStopSignals();
-    if (!options.puk.isEmpty())
-        rig.modem().setPuk(options.puk);
-    if (!options.iccid.isEmpty())
-        rig.modem().setIccid(options.iccid);
-    rig.modem().setReportDelay(options.reportDelay);
-    rig.line().setPaced(options.paced);
-    if (!rig.open(options.device)) {
-        qCritical("modemsim: cannot open %s: %s",
-                  qPrintable(options.device.isEmpty() ? QStringLiteral("a pseudo-terminal")
-                                                      : options.device),
-                  qPrintable(rig.line().errorString()));
+    for (int k = 1; k <= rig.count(); ++k) {
+        rig.modem(k).setIdentity(options.identities.at(k - 1));
+        if (!options.puk.isEmpty())
+            rig.modem(k).setPuk(options.puk);
+        rig.modem(k).setReportDelay(options.reportDelay);
+        rig.line(k).setPaced(options.paced);
+    }
+    if (!rig.open(options.device) ||
+        (options.listenPort && !rig.listen(options.listenHost, *options.listenPort))) {
+        qCritical("modemsim: %s", qPrintable(rig.errorString()));
         return 1;
     }
-    rig.log().writeLine(rig.line().devicePath());
-    ControlPlayer(&rig.modem()).play(options.startLines);
-    ControlPlayer scriptPlayer(&rig.modem());
+    sayWhereTheModemsAre(rig);
+    ControlPlayer(rig.modems()).play(options.startLines);
+    ControlPlayer scriptPlayer(rig.modems());
     QObject::connect(&scriptPlayer, &ControlPlayer::told, &tell);
     if (!options.scriptPath.isEmpty()) {
         QObject::connect(&scriptPlayer, &ControlPlayer::finished, &rig, [&rig, &options] {
@@ -99,10 +116,12 @@ int main(int argc, char *argv[]) {
     }
     rig.startConsole();
 
-    QObject::connect(&rig.line(), &ModemLine::lost, &app, [](const QString &reason) {
-        qCritical().noquote() << "modemsim: line lost:" << reason;
-        QCoreApplication::exit(1);
-    });
+    for (int k = 1; k <= rig.count(); ++k) {
+        QObject::connect(&rig.line(k), &ModemLine::lost, &app, [](const QString &reason) {
+            qCritical().noquote() << "modemsim: line lost:" << reason;
+            QCoreApplication::exit(1);
+        });
+    }
     const int status = app.exec();
     rig.drain();
     return status;

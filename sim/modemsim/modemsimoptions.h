@@ -3,6 +3,10 @@
 
 #pragma once
 
+#include "identity.h"
+
+#include <QHostAddress>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,16 +21,19 @@ struct ModemSimOptions {
     bool paced = false;
     // The SIM's PUK; the modem's own when empty.
     QString puk;
-    // The SIM's serial number; the modem's own when empty.
-    QString iccid;
+    // One for each modem, modem 1's first: as many as --modems asks for.
+    QList<Identity> identities{Identity::first()};
     std::optional<std::chrono::milliseconds> reportDelay = std::chrono::seconds(1);
     // --pin, --network, --signal and --delay, each as the line of the control language it
-    // stands for, played before the line opens.
+    // stands for, for every modem, played as the modems start.
     QStringList startLines;
     QString scriptPath;
     QStringList script;
     // Where to answer; a new pseudo-terminal when empty.
     QString device;
+    // Where --listen puts modem 1, the others on the ports after it; no port when not asked.
+    QHostAddress listenHost{QHostAddress::LocalHost};
+    std::optional<quint16> listenPort;
 
     // Reads the arguments of `app`. --help, --version and an unknown option end the program, as
     // QCommandLineParser::process() ends it; any other mistake is returned, for status 2.

@@ -20,6 +20,8 @@ private slots:
     void refuses_data();
     void refuses();
     void namesTheLinesThereAre();
+    void namesItsModem_data();
+    void namesItsModem();
     void takesTheDocumentedScenario();
 };
 
@@ -111,6 +113,41 @@ void TestControlLine::namesTheLinesThereAre() {
              "\"hello there\" is not a line here; the lines are sms, pin, report, network, "
              "signal, reject, storage, delay, restart, ussd, wait, help (\"help\" says what each "
              "does)");
+}
+
+void TestControlLine::namesItsModem_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("modem");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("none: modem 1") << "network off" << 1 << "";
+    QTest::newRow("@2") << "@2 network off" << 2 << "";
+    QTest::newRow("@all") << " @ALL signal 5" << int(ControlLine::AllModems) << "";
+    QTest::newRow("@3 before text") << "@3 sms +447700900456 Hi" << 3 << "";
+    QTest::newRow("beyond the last")
+        << "@5 network off" << 1
+        << "\"@5 network off\" names no modem: the modems are 1 to 4, or @all for every one";
+    QTest::newRow("modem 0") << "@0 help" << 1
+                             << "\"@0 help\" names no modem: the modems are 1 to 4, or @all for "
+                                "every one";
+    QTest::newRow("two modems named") << "@2 @3 help" << 1
+                                      << "\"@2 @3 help\" names no modem: the modems are 1 to 4, "
+                                         "or @all for every one";
+    QTest::newRow("nothing after it") << "@2" << 2 << "\"@2\" says nothing to the modem";
+    QTest::newRow("a mistake after it")
+        << "@2 signal 32" << 2 << "\"signal 32\" is not understood; it takes: signal 0-31|99";
+}
+
+void TestControlLine::namesItsModem() {
+    QFETCH(QString, line);
+    QFETCH(int, modem);
+    QFETCH(QString, error);
+
+    const ControlLine::Parsed parsed = ControlLine::parse(line, 4);
+    QCOMPARE(parsed.error, error);
+    QCOMPARE(bool(parsed.command), error.isEmpty());
+    if (parsed.command || !parsed.error.isEmpty())
+        QCOMPARE(parsed.modem, modem);
 }
 
 // The scenario docs/modemsim.md offers plays as it is.

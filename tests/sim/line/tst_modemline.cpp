@@ -8,7 +8,10 @@
 
 #include <QBuffer>
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTest>
+
+#include <memory>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -58,6 +61,8 @@ private slots:
     void holdsBackAProgramThatDoesNotRead();
     void holdsIndicationsForAProgramThatDoesNotRead();
     void logsALongMessageLeftUnfinished();
+    void sharesTheLineWithATcpClient_data();
+    void sharesTheLineWithATcpClient();
 };
 
 void TestModemLine::startsAfreshForTheNextProgram_data() {
@@ -207,6 +212,76 @@ void TestModemLine::logsALongMessageLeftUnfinished() {
     QTRY_VERIFY2(output.data().contains("-- long message 7 to +447700900123 dropped with parts 1 "
                                         "of 2: no part came for 1 s\n"),
                  output.data());
+}
+
+// Each step is a party, "p" the program on the pseudo-terminal or "a" and "b" clients over TCP,
+// then what it does: "+" comes, "-" goes, ":" and bytes writes, "?" and bytes waits until all
+// it has received ends so, "!" waits until the modem has let it go; "~" and words waits until
+// the line or the modem notes them.
+void TestModemLine::sharesTheLineWithATcpClient_data() {
+    // The steps, each after a "|".
+    QTest::addColumn<QByteArray>("steps");
+
+    QTest::newRow("answered over TCP") << QByteArray("a+|a:AT\r|a?AT\r\r\nOK\r\n");
+    QTest::newRow("a second client refused, the first kept")
+        << QByteArray("a+|a:AT\r|a?OK\r\n|b+|b?\r\nBUSY: this modem has a client already; try "
+                      "again once it has gone\r\n|b!|a:AT\r|a?AT\r\r\nOK\r\nAT\r\r\nOK\r\n");
+    QTest::newRow("a dropped client ends its own turn only")
+        << QByteArray("p+|a+|a:AT+CMGS=25\r0001|a?> 0001|a-|~the terminal closed the line, "
+                      "dropping the message|b+|b:AT\r|b?AT\r\r\nOK\r\n|p:AT\r|~bytes from the "
+                      "serial line dropped|b:AT\r|b?OK\r\nAT\r\r\nOK\r\n");
+    QTest::newRow("the terminal holds the line until it lets go")
+        << QByteArray("p+|p:AT\r|p?AT\r\r\nOK\r\n|a+|a:ATI\r|~bytes from the TCP client "
+                      "dropped|p-|~the terminal closed|a:AT\r|a?AT\r\r\nOK\r\n");
+}
+
+void TestModemLine::sharesTheLineWithATcpClient() {
+    QFETCH(QByteArray, steps);
+
+    SimulatedModem modem;
+    ModemLine line(&modem);
+    QVERIFY(line.openPseudoTerminal());
+    QVERIFY2(line.listen(QHostAddress::LocalHost, 0), qPrintable(line.errorString()));
+    const quint16 port = line.listenAddress().section(u':', -1).toUShort();
+    QStringList notes;
+    connect(&line, &ModemLine::noted, this, [&notes](const QString &note) { notes += note; });
+    connect(&modem, &SimulatedModem::noted, this, [&notes](const QString &note) { notes += note; });
+    std::map<char, std::unique_ptr<Program>> programs;
+    std::map<char, std::unique_ptr<QTcpSocket>> clients;
+    std::map<char, QByteArray> received;
+    for (const QByteArray &step : steps.split('|')) {
+        const char party = step.at(0);
+        const QByteArray bytes = step.mid(2);
+        Program *program = programs[party].get();
+        QTcpSocket *client = clients[party].get();
+        const auto receivedNow = [&] {
+            return program ? program->received() : received[party] += client->readAll();
+        };
+        if (party == '~') {
+            const auto noted = [&] {
+                return !notes.filter(QString::fromLatin1(step.mid(1))).isEmpty();
+            };
+            QVERIFY2(QTest::qWaitFor(noted), qPrintable(notes.join(u'\n')));
+            notes.clear();
+        } else if (step.at(1) == '+' && party == 'p') {
+            programs[party] = std::make_unique<Program>(line.devicePath());
+            QVERIFY(programs[party]->isOpen());
+        } else if (step.at(1) == '+') {
+            clients[party] = std::make_unique<QTcpSocket>();
+            clients[party]->connectToHost(QHostAddress::LocalHost, port);
+            QVERIFY(clients[party]->waitForConnected());
+        } else if (step.at(1) == '-') {
+            program ? programs[party].reset() : client->abort();
+        } else if (step.at(1) == ':') {
+            QCOMPARE(program ? ::write(program->descriptor(), bytes.constData(), bytes.size())
+                             : client->write(bytes),
+                     bytes.size());
+        } else if (step.at(1) == '?') {
+            QVERIFY2(QTest::qWaitFor([&] { return receivedNow().endsWith(bytes); }), receivedNow());
+        } else {
+            QTRY_COMPARE(client->state(), QAbstractSocket::UnconnectedState);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestModemLine)

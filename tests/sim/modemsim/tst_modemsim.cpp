@@ -239,6 +239,14 @@ void TestModemSim::refusesWhatItCannotPlay_data() {
     QTest::newRow("a script's message too long for 255 parts")
         << QStringList{"--script", "wait 1s\nsms 0123 " + QString(40'000, u'x')}
         << ":2: \"sms 0123 xxx";
+    QTest::newRow("a script line for a modem there is not")
+        << QStringList{"--script", "@2 network off\n"} << ":1: \"@2 network off\" names no modem";
+    QTest::newRow("an ICCID for a modem there is not")
+        << QStringList{"--modems", "2", "--iccid", "3:8900101012345678904"} << "no modem 3";
+    QTest::newRow("two modems with one number")
+        << QStringList{"--modems", "2", "--number", "2:+447700900999"} << "both have the number";
+    QTest::newRow("ports past 65535")
+        << QStringList{"--modems", "2", "--listen", "65535"} << "--listen takes [HOST:]PORT";
 }
 
 // Each mistake stops it before it starts, with status 2 and what was wrong.
