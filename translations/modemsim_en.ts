@@ -9,6 +9,7 @@
     </message>
     <message>
         <source>Answer at 2400 baud, as a real line does.</source>
+        <extracomment>A line: the serial connection to a modem.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -45,6 +46,7 @@
     </message>
     <message>
         <source>Also put modem 1 on TCP port PORT, modem 2 on PORT+1 and so on; raw bytes, one client at a time. HOST is 127.0.0.1 unless given; the port has no authentication. Port 0: ports the system chooses.</source>
+        <extracomment>TCP ports; PORT and HOST are the option&apos;s value as typed, not translated.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -113,11 +115,12 @@
     </message>
     <message>
         <source>Cannot open %1: %2</source>
+        <extracomment>%1 is a device&apos;s path, %2 the system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cannot listen on %1 port %2: %3</source>
-        <extracomment>TCP port</extracomment>
+        <extracomment>%1 is an IP address, %2 a TCP port number, %3 the system&apos;s reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -9,6 +9,7 @@
     </message>
     <message>
         <source>Answer at 2400 baud, as a real line does.</source>
+        <extracomment>A line: the serial connection to a modem.</extracomment>
         <translation>Répond à 2400 bauds, comme une vraie ligne.</translation>
     </message>
     <message>
@@ -45,6 +46,7 @@
     </message>
     <message>
         <source>Also put modem 1 on TCP port PORT, modem 2 on PORT+1 and so on; raw bytes, one client at a time. HOST is 127.0.0.1 unless given; the port has no authentication. Port 0: ports the system chooses.</source>
+        <extracomment>TCP ports; PORT and HOST are the option&apos;s value as typed, not translated.</extracomment>
         <translation>Met aussi le modem 1 sur le port TCP PORT, le modem 2 sur PORT+1 et ainsi de suite ; octets bruts, un client à la fois. HOST vaut 127.0.0.1 par défaut ; le port n&apos;a aucune authentification. Port 0 : des ports choisis par le système.</translation>
     </message>
     <message>
@@ -113,11 +115,12 @@
     </message>
     <message>
         <source>Cannot open %1: %2</source>
+        <extracomment>%1 is a device&apos;s path, %2 the system&apos;s reason.</extracomment>
         <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>Cannot listen on %1 port %2: %3</source>
-        <extracomment>TCP port</extracomment>
+        <extracomment>%1 is an IP address, %2 a TCP port number, %3 the system&apos;s reason.</extracomment>
         <translation>Impossible d&apos;écouter sur %1 port %2 : %3</translation>
     </message>
     <message>

@@ -9,6 +9,7 @@
     </message>
     <message>
         <source>Answer at 2400 baud, as a real line does.</source>
+        <extracomment>A line: the serial connection to a modem.</extracomment>
         <translation>以 2400 波特应答，如同真实线路。</translation>
     </message>
     <message>
@@ -45,6 +46,7 @@
     </message>
     <message>
         <source>Also put modem 1 on TCP port PORT, modem 2 on PORT+1 and so on; raw bytes, one client at a time. HOST is 127.0.0.1 unless given; the port has no authentication. Port 0: ports the system chooses.</source>
+        <extracomment>TCP ports; PORT and HOST are the option&apos;s value as typed, not translated.</extracomment>
         <translation>另外将调制解调器 1 置于 TCP 端口 PORT，调制解调器 2 置于 PORT+1，依此类推；原始字节，一次一个客户端。HOST 未指定时为 127.0.0.1；该端口没有身份验证。端口 0：由系统选择端口。</translation>
     </message>
     <message>
@@ -113,11 +115,12 @@
     </message>
     <message>
         <source>Cannot open %1: %2</source>
+        <extracomment>%1 is a device&apos;s path, %2 the system&apos;s reason.</extracomment>
         <translation>无法打开 %1：%2</translation>
     </message>
     <message>
         <source>Cannot listen on %1 port %2: %3</source>
-        <extracomment>TCP port</extracomment>
+        <extracomment>%1 is an IP address, %2 a TCP port number, %3 the system&apos;s reason.</extracomment>
         <translation>无法在 %1 的端口 %2 上监听：%3</translation>
     </message>
     <message>

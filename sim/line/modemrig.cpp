@@ -69,6 +69,7 @@ bool ModemRig::open(const QString &device) {
                 device.isEmpty()
                     ? QCoreApplication::translate("modemsim", "Cannot open a pseudo-terminal: %1")
                           .arg(station.line.errorString())
+                    //: %1 is a device's path, %2 the system's reason.
                     : QCoreApplication::translate("modemsim", "Cannot open %1: %2")
                           .arg(device, station.line.errorString());
             return false;
@@ -82,7 +83,7 @@ bool ModemRig::open(const QString &device) {
 bool ModemRig::listen(const QHostAddress &host, quint16 port) {
     for (int k = 1; k <= count(); ++k) {
         if (!line(k).listen(host, port == 0 ? 0 : quint16(port + k - 1))) {
-            //: TCP port
+            //: %1 is an IP address, %2 a TCP port number, %3 the system's reason.
             m_error = QCoreApplication::translate("modemsim", "Cannot listen on %1 port %2: %3")
                           .arg(host.toString())
                           .arg(port == 0 ? 0 : port + k - 1)

@@ -27,6 +27,7 @@ struct Declared {
 };
 
 constexpr Declared Declarations[] = {
+    //: A line: the serial connection to a modem.
     {"paced", nullptr, QT_TRANSLATE_NOOP("modemsim", "Answer at 2400 baud, as a real line does.")},
     {"pin", "CODE", QT_TRANSLATE_NOOP("modemsim", "The SIM asks for this PIN, 4 to 8 digits.")},
     {"puk", "CODE",
@@ -58,12 +59,11 @@ constexpr Declared Declarations[] = {
          "Start N modems on one network, 1 (unless given) to 256, each on its own pseudo-terminal, "
          "with its own number and identity; a message to one's number reaches it.")},
     {"listen", "[HOST:]PORT",
-     QT_TRANSLATE_NOOP(
-         "modemsim",
-         "Also put modem 1 on TCP port PORT, modem 2 on PORT+1 and so on; raw bytes, one client at "
-         "a time. HOST is 127.0.0.1 unless given; the port has no authentication. Port 0: ports "
-         "the "
-         "system chooses.")},
+     //: TCP ports; PORT and HOST are the option's value as typed, not translated.
+     QT_TRANSLATE_NOOP("modemsim",
+                       "Also put modem 1 on TCP port PORT, modem 2 on PORT+1 and so on; raw bytes, "
+                       "one client at a time. HOST is 127.0.0.1 unless given; the port has no "
+                       "authentication. Port 0: ports the system chooses.")},
     {"number", "[K:]NUMBER",
      QT_TRANSLATE_NOOP(
          "modemsim",
