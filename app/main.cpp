@@ -51,7 +51,7 @@ int main(int argc, char *argv[]) {
     // are answered over ssh and on a system without one too, in the user's language, which
     // takes an application to install the translators on.
     std::optional<QCoreApplication> reading(std::in_place, argc, argv);
-    Translations::install();
+    Translations::install(QStringLiteral("modempad"));
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         // Taken as it is, a byte that is not UTF-8 would become U+FFFD and change the message
@@ -110,7 +110,7 @@ int main(int argc, char *argv[]) {
     reading.reset();
 
     QApplication app(argc, argv);
-    Translations::install();
+    Translations::install(QStringLiteral("modempad"));
     // Lets a Wayland desktop match the window to its desktop entry, and so show its icon; the
     // entry is named after the application's id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ModemPad"));

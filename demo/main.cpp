@@ -27,7 +27,7 @@ int main(int argc, char *argv[]) {
     // The options are described and read in the user's language, which takes an application to
     // install the translators on, before the one with a window exists.
     std::optional<QCoreApplication> reading(std::in_place, argc, argv);
-    Translations::install();
+    Translations::install(QStringLiteral("modempad"));
     const auto parsed = DemoOptions::parse(QCoreApplication::arguments());
     if (const auto *exit = std::get_if<DemoOptions::Exit>(&parsed)) {
         std::fputs(qPrintable(exit->text), exit->status == 0 ? stdout : stderr);
@@ -43,7 +43,7 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     reading.reset();
     QApplication app(argc, argv);
-    Translations::install();
+    Translations::install(QStringLiteral("modempad"));
 
     ModemRig rig;
     rig.line().setPaced(options.paced);

@@ -5,6 +5,7 @@
 
 #include "modemidentity.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -66,25 +67,27 @@ std::optional<QString> Identity::numberFault(const QString &number) {
     // At least three digits to count in, at most the 15 of an E.164 number.
     static const QRegularExpression Number(QStringLiteral("^\\+?[0-9]{3,15}$"));
     if (!Number.match(number).hasMatch())
-        return QStringLiteral("3 to 15 digits, with a + before an international number");
+        return QCoreApplication::translate(
+            "modemsim", "3 to 15 digits, with a + before an international number");
     return std::nullopt;
 }
 
 std::optional<QString> Identity::imeiFault(const QString &imei) {
     if (!isDigits(imei, 15, 15) || !isLuhnValid(imei))
-        return QStringLiteral("15 digits, the last a Luhn check digit");
+        return QCoreApplication::translate("modemsim", "15 digits, the last a Luhn check digit");
     return std::nullopt;
 }
 
 std::optional<QString> Identity::imsiFault(const QString &imsi) {
     if (!isDigits(imsi, 6, 15))
-        return QStringLiteral("6 to 15 digits");
+        return QCoreApplication::translate("modemsim", "6 to 15 digits");
     return std::nullopt;
 }
 
 // ITU-T E.118: 89 for telecommunications, as clients that check an ICCID expect.
 std::optional<QString> Identity::iccidFault(const QString &iccid) {
     if (!isDigits(iccid, 19, 20) || !iccid.startsWith(QLatin1String("89")) || !isLuhnValid(iccid))
-        return QStringLiteral("89 and 17 or 18 more digits, the last a Luhn check digit");
+        return QCoreApplication::translate(
+            "modemsim", "89 and 17 or 18 more digits, the last a Luhn check digit");
     return std::nullopt;
 }

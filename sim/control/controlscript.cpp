@@ -5,6 +5,7 @@
 
 #include "controlline.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,22 +15,29 @@ Script read(const QString &path, int modems) {
     // Asked of the name, before anything is opened: opening a FIFO would wait for a writer.
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, QStringLiteral("cannot read the script %1: there is no such file").arg(path)};
+        return {{},
+                QCoreApplication::translate("modemsim",
+                                            "Cannot read the script %1: there is no such file.")
+                    .arg(path)};
     if (!info.isFile()) {
-        return {
-            {},
-            QStringLiteral("the script %1 is not a regular file; give a file of lines").arg(path)};
+        return {{},
+                QCoreApplication::translate(
+                    "modemsim", "The script %1 is not a regular file; give a file of lines.")
+                    .arg(path)};
     }
     if (info.size() > MaxBytes) {
         return {{},
-                QStringLiteral("the script %1 has %2 bytes, more than the %3 a script may have")
+                QCoreApplication::translate(
+                    "modemsim", "The script %1 has %2 bytes, more than the %3 a script may have.")
                     .arg(path)
                     .arg(info.size())
                     .arg(MaxBytes)};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("cannot read the script %1: %2").arg(path, file.errorString())};
+        return {{},
+                QCoreApplication::translate("modemsim", "Cannot read the script %1: %2")
+                    .arg(path, file.errorString())};
     Script script;
     // One buffer for every line, one more byte than a line may hold, so that a longer one shows
     // as too long, unread.
@@ -45,12 +53,15 @@ Script read(const QString &path, int modems) {
         total += length;
         // The file may have grown since it was measured.
         if (total > MaxBytes)
-            return fault(QStringLiteral("the script goes on past %1 bytes").arg(MaxBytes));
+            return fault(
+                QCoreApplication::translate("modemsim", "The script goes on past %1 bytes.")
+                    .arg(MaxBytes));
         QByteArrayView line(buffer.constData(), length);
         if (line.endsWith('\n'))
             line.chop(1);
         if (line.size() > MaxLineBytes)
-            return fault(QStringLiteral("a line over %1 bytes").arg(MaxLineBytes));
+            return fault(QCoreApplication::translate("modemsim", "A line is over %1 bytes.")
+                             .arg(MaxLineBytes));
         if (line.endsWith('\r'))
             line.chop(1);
         const QString text = QString::fromUtf8(line);

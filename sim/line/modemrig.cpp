@@ -3,6 +3,7 @@
 
 #include "modemrig.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 #include <cstdio>
@@ -64,9 +65,13 @@ bool ModemRig::open(const QString &device) {
     for (Station &station : m_stations) {
         if (!(device.isEmpty() ? station.line.openPseudoTerminal()
                                : station.line.openDevice(device))) {
-            m_error = QStringLiteral("cannot open %1: %2")
-                          .arg(device.isEmpty() ? QStringLiteral("a pseudo-terminal") : device,
-                               station.line.errorString());
+            m_error =
+                device.isEmpty()
+                    ? QCoreApplication::translate("modemsim", "Cannot open a pseudo-terminal: %1")
+                          .arg(station.line.errorString())
+                    //: %1 is a device's path, %2 the system's reason.
+                    : QCoreApplication::translate("modemsim", "Cannot open %1: %2")
+                          .arg(device, station.line.errorString());
             return false;
         }
         if (count() > 1)
@@ -78,7 +83,8 @@ bool ModemRig::open(const QString &device) {
 bool ModemRig::listen(const QHostAddress &host, quint16 port) {
     for (int k = 1; k <= count(); ++k) {
         if (!line(k).listen(host, port == 0 ? 0 : quint16(port + k - 1))) {
-            m_error = QStringLiteral("cannot listen on %1 port %2: %3")
+            //: %1 is an IP address, %2 a TCP port number, %3 the system's reason.
+            m_error = QCoreApplication::translate("modemsim", "Cannot listen on %1 port %2: %3")
                           .arg(host.toString())
                           .arg(port == 0 ? 0 : port + k - 1)
                           .arg(line(k).errorString());
@@ -89,9 +95,12 @@ bool ModemRig::listen(const QHostAddress &host, quint16 port) {
 }
 
 void ModemRig::startConsole() {
+    // The log's reader is a script as often as a person: this line stays English, as every other
+    // line there does, in modemsim and in the demo alike.
     if (!m_console.start())
-        log().writeLine(QStringLiteral("-- messages cannot arrive from standard input: ") +
-                        m_console.errorString());
+        log().writeLine( // not translated: the log
+            QStringLiteral("-- messages cannot arrive from standard input: ") +
+            m_console.errorString());
 }
 
 void ModemRig::drain() {

@@ -4,6 +4,7 @@
 #include "controlplayer.h"
 #include "modemrig.h"
 #include "modemsimoptions.h"
+#include "translations.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -63,6 +64,7 @@ void sayWhereTheModemsAre(ModemRig &rig) {
         rig.log().writeLine(rig.line().devicePath());
         if (const QString tcp = rig.line().listenAddress(); !tcp.isEmpty())
             rig.log().writeLine(
+                // not translated: the log, which scripts and tests read
                 QStringLiteral("-- also on TCP %1, with no authentication").arg(tcp));
         return;
     }
@@ -80,6 +82,8 @@ int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("modemsim"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MODEMPAD_VERSION));
+    // Before the options: --help and a mistake in them speak the user's language.
+    Translations::install(QStringLiteral("modemsim"));
     const auto parsed = ModemSimOptions::parse(app);
     if (const auto *mistake = std::get_if<QString>(&parsed)) {
         qCritical("modemsim: %s", qPrintable(*mistake));
@@ -110,6 +114,7 @@ int main(int argc, char *argv[]) {
     if (!options.scriptPath.isEmpty()) {
         QObject::connect(&scriptPlayer, &ControlPlayer::finished, &rig, [&rig, &options] {
             rig.log().writeLine(
+                // not translated: the log, which scripts and tests read
                 QStringLiteral("-- the script %1 has played to its end").arg(options.scriptPath));
         });
         scriptPlayer.play(options.script);
@@ -118,7 +123,8 @@ int main(int argc, char *argv[]) {
 
     for (int k = 1; k <= rig.count(); ++k) {
         QObject::connect(&rig.line(k), &ModemLine::lost, &app, [](const QString &reason) {
-            qCritical().noquote() << "modemsim: line lost:" << reason;
+            qCritical().noquote()
+                << QCoreApplication::translate("modemsim", "modemsim: line lost: %1").arg(reason);
             QCoreApplication::exit(1);
         });
     }

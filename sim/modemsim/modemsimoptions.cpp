@@ -18,7 +18,8 @@ namespace {
 
 constexpr int MaxModems = 256;
 
-// An option: its name, the name of its value (none for a switch) and what it does.
+// An option: its name, the name of its value (none for a switch) and what it does. The names
+// stay English: they are what a person types, and the descriptions refer to them.
 struct Declared {
     const char *name;
     const char *value;
@@ -26,36 +27,58 @@ struct Declared {
 };
 
 constexpr Declared Declarations[] = {
-    {"paced", nullptr, "Answer at 2400 baud, as a real line does."},
-    {"pin", "CODE", "The SIM asks for this PIN, 4 to 8 digits."},
+    //: A line: the serial connection to a modem.
+    {"paced", nullptr, QT_TRANSLATE_NOOP("modemsim", "Answer at 2400 baud, as a real line does.")},
+    {"pin", "CODE", QT_TRANSLATE_NOOP("modemsim", "The SIM asks for this PIN, 4 to 8 digits.")},
     {"puk", "CODE",
-     "The PUK that unblocks the SIM after three wrong PINs, 8 digits; 12345678 unless given."},
+     QT_TRANSLATE_NOOP(
+         "modemsim",
+         "The PUK that unblocks the SIM after three wrong PINs, 8 digits; 12345678 unless given.")},
     {"network", "STATE",
-     "How the network starts: off, home (unless given), roaming, denied or searching."},
-    {"signal", "N", "The signal strength +CSQ reports, 0 to 31 (21 unless given) or 99."},
-    {"delay", "DURATION", "Every answer waits this long first, such as 300ms or 2s."},
+     QT_TRANSLATE_NOOP(
+         "modemsim",
+         "How the network starts: off, home (unless given), roaming, denied or searching.")},
+    {"signal", "N",
+     QT_TRANSLATE_NOOP("modemsim",
+                       "The signal strength +CSQ reports, 0 to 31 (21 unless given) or 99.")},
+    {"delay", "DURATION",
+     QT_TRANSLATE_NOOP("modemsim", "Every answer waits this long first, such as 300ms or 2s.")},
     {"report-delay", "DURATION",
-     "How long after a message that asks for one its status report comes, saying delivered, "
-     "such as 500ms or 10s (1s unless given); never: only when a \"report\" line decides it."},
+     QT_TRANSLATE_NOOP(
+         "modemsim",
+         "How long after a message that asks for one its status report comes, saying delivered, "
+         "such as 500ms or 10s (1s unless given); never: only when a \"report\" line decides it.")},
     {"script", "FILE",
-     "Play the lines of FILE, the control language with its waits, from the start; standard "
-     "input works alongside."},
+     QT_TRANSLATE_NOOP(
+         "modemsim",
+         "Play the lines of FILE, the control language with its waits, from the start; standard "
+         "input works alongside.")},
     {"modems", "N",
-     "Start N modems on one network, 1 (unless given) to 256, each on its own pseudo-terminal, "
-     "with its own number and identity; a message to one's number reaches it."},
+     QT_TRANSLATE_NOOP(
+         "modemsim",
+         "Start N modems on one network, 1 (unless given) to 256, each on its own pseudo-terminal, "
+         "with its own number and identity; a message to one's number reaches it.")},
     {"listen", "[HOST:]PORT",
-     "Also put modem 1 on TCP port PORT, modem 2 on PORT+1 and so on; raw bytes, one client at "
-     "a time. HOST is 127.0.0.1 unless given; the port has no authentication. Port 0: ports the "
-     "system chooses."},
+     //: TCP ports; PORT and HOST are the option's value as typed, not translated.
+     QT_TRANSLATE_NOOP("modemsim",
+                       "Also put modem 1 on TCP port PORT, modem 2 on PORT+1 and so on; raw bytes, "
+                       "one client at a time. HOST is 127.0.0.1 unless given; the port has no "
+                       "authentication. Port 0: ports the system chooses.")},
     {"number", "[K:]NUMBER",
-     "The SIM's number of modem K, or of modem 1, from which the others' are derived; may be "
-     "repeated."},
-    {"imei", "[K:]IMEI", "The IMEI of modem K, or of modem 1, as --number."},
-    {"imsi", "[K:]IMSI", "The IMSI of modem K, or of modem 1, as --number."},
+     QT_TRANSLATE_NOOP(
+         "modemsim",
+         "The SIM's number of modem K, or of modem 1, from which the others' are derived; may be "
+         "repeated.")},
+    {"imei", "[K:]IMEI",
+     QT_TRANSLATE_NOOP("modemsim", "The IMEI of modem K, or of modem 1, as --number.")},
+    {"imsi", "[K:]IMSI",
+     QT_TRANSLATE_NOOP("modemsim", "The IMSI of modem K, or of modem 1, as --number.")},
     {"iccid", "[K:]ICCID",
-     "The SIM's serial number that +CCID, +ICCID and +CRSM give, of modem K or of modem 1, as "
-     "--number: 89 and 17 or 18 more digits, the last a Luhn check digit; 8900101012345678904 "
-     "unless given."},
+     QT_TRANSLATE_NOOP(
+         "modemsim",
+         "The SIM's serial number that +CCID, +ICCID and +CRSM give, of modem K or of modem 1, as "
+         "--number: 89 and 17 or 18 more digits, the last a Luhn check digit; 8900101012345678904 "
+         "unless given.")},
 };
 
 // Each reads what it needs into the options and returns what is wrong, or nothing; in the
@@ -69,9 +92,12 @@ QString readModems(const QCommandLineParser &parser, ModemSimOptions &options) {
                       : Count.match(value).hasMatch()         ? value.toInt()
                                                               : 0;
     if (count < 1 || count > MaxModems)
-        return QStringLiteral("--modems takes 1 to %1, not \"%2\"").arg(MaxModems).arg(value);
+        return QCoreApplication::translate("modemsim", "--modems takes 1 to %1, not \"%2\".")
+            .arg(MaxModems)
+            .arg(value);
     if (count > 1 && !options.device.isEmpty())
-        return QStringLiteral("a device takes one modem: leave out --modems or the device");
+        return QCoreApplication::translate(
+            "modemsim", "A device takes one modem: leave out --modems or the device.");
     options.identities.resize(count);
     return {};
 }
@@ -88,8 +114,9 @@ QString readListen(const QCommandLineParser &parser, ModemSimOptions &options) {
         match.captured(1).isEmpty() || options.listenHost.setAddress(match.captured(1));
     const qsizetype last = port + options.identities.size() - 1;
     if (port < 0 || !hostTaken || (port > 0 && last > 65535))
-        return QStringLiteral("--listen takes [HOST:]PORT, HOST an IP address, with a port for "
-                              "every modem up to 65535; not \"%1\"")
+        return QCoreApplication::translate(
+                   "modemsim", "--listen takes [HOST:]PORT, HOST an IP address, with a port for "
+                               "every modem up to 65535; not \"%1\".")
             .arg(value);
     options.listenPort = quint16(port);
     return {};
@@ -119,11 +146,11 @@ QString readIdentities(const QCommandLineParser &parser, ModemSimOptions &option
             const QRegularExpressionMatch match = Given.match(value);
             const int k = match.captured(1).isEmpty() ? 1 : match.captured(1).toInt();
             if (k < 1 || k > modems)
-                return QStringLiteral("--%1 %2: there is no modem %3")
+                return QCoreApplication::translate("modemsim", "--%1 %2: there is no modem %3.")
                     .arg(QLatin1String(Fields[f].option), value)
                     .arg(k);
             if (const auto fault = Fields[f].fault(match.captured(2)))
-                return QStringLiteral("--%1 takes %2; not \"%3\"")
+                return QCoreApplication::translate("modemsim", "--%1 takes %2; not \"%3\".")
                     .arg(QLatin1String(Fields[f].option), *fault, value);
             given[f][k] = match.captured(2);
         }
@@ -140,8 +167,9 @@ QString readIdentities(const QCommandLineParser &parser, ModemSimOptions &option
     for (int k = 1; k <= modems; ++k) {
         const Identity identity = overridden(first.derived(k), k);
         if (const int other = numbers.value(identity.number); other != 0)
-            return QStringLiteral("modems %1 and %2 would both have the number %3: give one "
-                                  "another with --number %2:NUMBER")
+            return QCoreApplication::translate(
+                       "modemsim", "Modems %1 and %2 would both have the number %3: give one "
+                                   "another with --number %2:NUMBER.")
                 .arg(other)
                 .arg(k)
                 .arg(identity.number);
@@ -172,7 +200,8 @@ QString readPuk(const QCommandLineParser &parser, ModemSimOptions &options) {
     static const QRegularExpression Puk(QRegularExpression::anchoredPattern(u"[0-9]{8}"));
     options.puk = parser.value(QStringLiteral("puk"));
     if (parser.isSet(QStringLiteral("puk")) && !Puk.match(options.puk).hasMatch())
-        return QStringLiteral("--puk takes 8 digits, not \"%1\"").arg(options.puk);
+        return QCoreApplication::translate("modemsim", "--puk takes 8 digits, not \"%1\".")
+            .arg(options.puk);
     return {};
 }
 
@@ -182,8 +211,9 @@ QString readReportDelay(const QCommandLineParser &parser, ModemSimOptions &optio
     const QString value = parser.value(QStringLiteral("report-delay"));
     options.reportDelay = ControlLine::duration(value, false);
     if (!options.reportDelay && value.compare(QLatin1String("never"), Qt::CaseInsensitive) != 0)
-        return QStringLiteral("--report-delay takes a duration such as 500ms or 10s, a day at "
-                              "most, or never; not \"%1\"")
+        return QCoreApplication::translate(
+                   "modemsim", "--report-delay takes a duration such as 500ms or 10s, a day "
+                               "at most, or never; not \"%1\".")
             .arg(value);
     return {};
 }
@@ -205,7 +235,8 @@ constexpr Reader Readers[] = {&readModems, &readListen,      &readIdentities, &r
 
 std::variant<ModemSimOptions, QString> ModemSimOptions::parse(const QCoreApplication &app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "modemsim",
         "A simulated GSM modem that takes AT commands and SMS in PDU and text mode. Prints the "
         "device to open, then the dialogue. Reads lines of its control language from standard "
         "input and a script, such as \"sms +447700900456 Hello there\" (a message from that "
@@ -214,18 +245,20 @@ std::variant<ModemSimOptions, QString> ModemSimOptions::parse(const QCoreApplica
     parser.addVersionOption();
     for (const Declared &option : Declarations) {
         const QString name = QLatin1String(option.name);
-        const QString description = QLatin1String(option.description);
+        const QString description = QCoreApplication::translate("modemsim", option.description);
         parser.addOption(option.value
                              ? QCommandLineOption(name, description, QLatin1String(option.value))
                              : QCommandLineOption(name, description));
     }
     parser.addPositionalArgument(
         QStringLiteral("device"),
-        QStringLiteral("A device to answer on instead of a new pseudo-terminal."),
+        QCoreApplication::translate("modemsim",
+                                    "A device to answer on instead of a new pseudo-terminal."),
         QStringLiteral("[device]"));
     parser.process(app);
     if (parser.positionalArguments().size() > 1)
-        return QStringLiteral("one device at most\n\n") + parser.helpText();
+        return QCoreApplication::translate("modemsim", "Give one device at most.") +
+               QStringLiteral("\n\n") + parser.helpText();
 
     ModemSimOptions options;
     options.paced = parser.isSet(QStringLiteral("paced"));

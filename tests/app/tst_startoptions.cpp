@@ -56,7 +56,7 @@ private slots:
 
 void TestStartOptions::initTestCase() {
     // As modempad starts: English, with its plural forms.
-    Translations::install();
+    Translations::install(QStringLiteral("modempad"));
     if (!PseudoTerminal::isSupported())
         QSKIP("The wire is a pseudo-terminal, and this system has none.");
 }

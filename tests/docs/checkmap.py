@@ -35,6 +35,11 @@ def tables(design):
             table = []
 
 
+def enclosing(room):
+    """The top room a nested room sits in, such as sim/ for sim/line/."""
+    return room.split("/")[0] + "/"
+
+
 def read_map(design):
     """Room -> the rooms it may use."""
     may_use = {}
@@ -48,10 +53,11 @@ def read_map(design):
                 for name in names:
                     may_use[name] = set(ROOM.findall(row[column]))
         else:
-            # Nested rooms, each above the ones it may use.
+            # Nested rooms, each above the ones it may use, and free to use what their
+            # enclosing room may.
             flat = [name for names in rooms for name in names]
             for at, name in enumerate(flat):
-                may_use[name] = set(flat[at + 1:])
+                may_use[name] = set(flat[at + 1:]) | may_use.get(enclosing(name), set())
     return may_use
 
 
@@ -90,6 +96,7 @@ def main():
             for other in may_use[room]:
                 if home.startswith(other):
                     used[room].add(other)
+                    used.get(enclosing(room), set()).add(other)
     for room in checked:
         # Nested rooms name what they may use, not what they must.
         if room.count("/") == 1:

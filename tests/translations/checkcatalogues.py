@@ -4,7 +4,9 @@
 
 """Fails on a text the user reads that no catalogue has, and on a catalogue that is behind.
 
-usage: checkcatalogues.py LUPDATE --catalogues TS... --sources FILE...
+usage: checkcatalogues.py LUPDATE [--catalogues TS... --sources FILE...]...
+
+Each group is one program's catalogues and the sources its texts come from.
 
 Each catalogue is updated in a scratch folder as `update_translations` would: an entry new,
 changed or gone, or a translation with other placeholders, is a fault (English, the sources'
@@ -82,13 +84,21 @@ def behind(lupdate, catalogue, sources, scratch):
                         yield f"{where}: the translation \"{form}\" has other placeholders"
 
 
+def programs(arguments):
+    """Each program's catalogues with its sources, as the groups of the command line give them."""
+    starts = [at for at, argument in enumerate(arguments) if argument == "--catalogues"]
+    for start, end in zip(starts, starts[1:] + [len(arguments)]):
+        middle = arguments.index("--sources", start)
+        yield arguments[start + 1:middle], arguments[middle + 1:end]
+
+
 def main(arguments):
-    catalogues = arguments[arguments.index("--catalogues") + 1:arguments.index("--sources")]
-    sources = arguments[arguments.index("--sources") + 1:]
-    faults = [fault for path in sources for fault in unmarked(path)]
+    faults = []
     with tempfile.TemporaryDirectory() as scratch:
-        for catalogue in catalogues:
-            faults += behind(arguments[0], catalogue, sources, scratch)
+        for catalogues, sources in programs(arguments):
+            faults += [fault for path in sources for fault in unmarked(path)]
+            for catalogue in catalogues:
+                faults += behind(arguments[0], catalogue, sources, scratch)
     print("\n".join(faults))
     if faults:
         print(f"{len(faults)} fault(s). Mark the text with tr(), then update the catalogues with "

@@ -12,14 +12,13 @@
 
 namespace Translations {
 
-void install() {
+void install(const QString &catalogue) {
     QCoreApplication *application = QCoreApplication::instance();
     auto own = std::make_unique<QTranslator>(application);
     // English has a catalogue of its own, for its plural forms alone: it is the one taken when
     // the user's languages have none, the C locale included.
-    if (!own->load(QLocale(), QStringLiteral("modempad"), QStringLiteral("_"),
-                   QStringLiteral(":/i18n")) &&
-        !own->load(QStringLiteral(":/i18n/modempad_en")))
+    if (!own->load(QLocale(), catalogue, QStringLiteral("_"), QStringLiteral(":/i18n")) &&
+        !own->load(QStringLiteral(":/i18n/%1_en").arg(catalogue)))
         return;
     // Qt's catalogues come with the system (Debian's qt6-translations-l10n): a system without
     // them shows Qt's own buttons, and the serial port's reasons for a failure, in English.

@@ -1,0 +1,167 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>modemsim</name>
+    <message>
+        <source>modemsim: line lost: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer at 2400 baud, as a real line does.</source>
+        <extracomment>A line: the serial connection to a modem.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SIM asks for this PIN, 4 to 8 digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PUK that unblocks the SIM after three wrong PINs, 8 digits; 12345678 unless given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the network starts: off, home (unless given), roaming, denied or searching.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signal strength +CSQ reports, 0 to 31 (21 unless given) or 99.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every answer waits this long first, such as 300ms or 2s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long after a message that asks for one its status report comes, saying delivered, such as 500ms or 10s (1s unless given); never: only when a &quot;report&quot; line decides it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play the lines of FILE, the control language with its waits, from the start; standard input works alongside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start N modems on one network, 1 (unless given) to 256, each on its own pseudo-terminal, with its own number and identity; a message to one&apos;s number reaches it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also put modem 1 on TCP port PORT, modem 2 on PORT+1 and so on; raw bytes, one client at a time. HOST is 127.0.0.1 unless given; the port has no authentication. Port 0: ports the system chooses.</source>
+        <extracomment>TCP ports; PORT and HOST are the option&apos;s value as typed, not translated.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SIM&apos;s number of modem K, or of modem 1, from which the others&apos; are derived; may be repeated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IMEI of modem K, or of modem 1, as --number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IMSI of modem K, or of modem 1, as --number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The SIM&apos;s serial number that +CCID, +ICCID and +CRSM give, of modem K or of modem 1, as --number: 89 and 17 or 18 more digits, the last a Luhn check digit; 8900101012345678904 unless given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--modems takes 1 to %1, not &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A device takes one modem: leave out --modems or the device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--listen takes [HOST:]PORT, HOST an IP address, with a port for every modem up to 65535; not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 %2: there is no modem %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes %2; not &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modems %1 and %2 would both have the number %3: give one another with --number %2:NUMBER.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--puk takes 8 digits, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--report-delay takes a duration such as 500ms or 10s, a day at most, or never; not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A simulated GSM modem that takes AT commands and SMS in PDU and text mode. Prints the device to open, then the dialogue. Reads lines of its control language from standard input and a script, such as &quot;sms +447700900456 Hello there&quot; (a message from that number arrives) or &quot;network off&quot;; &quot;help&quot; lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A device to answer on instead of a new pseudo-terminal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give one device at most.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open a pseudo-terminal: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <extracomment>%1 is a device&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1 port %2: %3</source>
+        <extracomment>%1 is an IP address, %2 a TCP port number, %3 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the script %1: there is no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The script %1 is not a regular file; give a file of lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The script %1 has %2 bytes, more than the %3 a script may have.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the script %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The script goes on past %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A line is over %1 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 to 15 digits, with a + before an international number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15 digits, the last a Luhn check digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6 to 15 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>89 and 17 or 18 more digits, the last a Luhn check digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
