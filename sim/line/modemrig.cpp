@@ -82,12 +82,12 @@ bool ModemRig::open(const QString &device) {
 
 bool ModemRig::listen(const QHostAddress &host, quint16 port) {
     for (int k = 1; k <= count(); ++k) {
-        if (!line(k).listen(host, port == 0 ? 0 : quint16(port + k - 1))) {
+        const quint16 own = port == 0 ? 0 : quint16(port + k - 1);
+        if (!line(k).listen(host, own)) {
+            // In one arg(): an IPv6 address's scope, as in fe80::1%eth0, holds a '%'.
             //: %1 is an IP address, %2 a TCP port number, %3 the system's reason.
             m_error = QCoreApplication::translate("modemsim", "Cannot listen on %1 port %2: %3")
-                          .arg(host.toString())
-                          .arg(port == 0 ? 0 : port + k - 1)
-                          .arg(line(k).errorString());
+                          .arg(host.toString(), QString::number(own), line(k).errorString());
             return false;
         }
     }

@@ -93,8 +93,7 @@ QString readModems(const QCommandLineParser &parser, ModemSimOptions &options) {
                                                               : 0;
     if (count < 1 || count > MaxModems)
         return QCoreApplication::translate("modemsim", "--modems takes 1 to %1, not \"%2\".")
-            .arg(MaxModems)
-            .arg(value);
+            .arg(QString::number(MaxModems), value);
     if (count > 1 && !options.device.isEmpty())
         return QCoreApplication::translate(
             "modemsim", "A device takes one modem: leave out --modems or the device.");
@@ -147,8 +146,7 @@ QString readIdentities(const QCommandLineParser &parser, ModemSimOptions &option
             const int k = match.captured(1).isEmpty() ? 1 : match.captured(1).toInt();
             if (k < 1 || k > modems)
                 return QCoreApplication::translate("modemsim", "--%1 %2: there is no modem %3.")
-                    .arg(QLatin1String(Fields[f].option), value)
-                    .arg(k);
+                    .arg(QLatin1String(Fields[f].option), value, QString::number(k));
             if (const auto fault = Fields[f].fault(match.captured(2)))
                 return QCoreApplication::translate("modemsim", "--%1 takes %2; not \"%3\".")
                     .arg(QLatin1String(Fields[f].option), *fault, value);
